@@ -1,0 +1,87 @@
+#include "library/index_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "library/atomic_file.h"
+
+namespace fotivo {
+
+namespace fs = std::filesystem;
+
+FileData readwholefile(const std::string& path) {
+  FileData file;
+  std::error_code error;
+  if (!fs::exists(path, error)) return file;
+  file.exists = true;
+  if (fs::is_directory(path, error)) {
+    file.problems.push_back({path, "The file " + path + " could not be read: it is a directory."});
+    return file;
+  }
+  std::ifstream in(path, std::ios::binary);
+  if (in) file.data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  if (!in && !in.eof())
+    file.problems.push_back(
+        {path, "The file " + path + " could not be read: " + std::strerror(errno) + "."});
+  return file;
+}
+
+namespace {
+
+// A copy left by an earlier load of the same data is reused; a different one is kept too.
+std::string damagedcopyname(const std::string& path, std::string_view data) {
+  for (int n = 1; n < 100; ++n) {
+    std::string name = path + ".damaged" + (n == 1 ? "" : "." + std::to_string(n));
+    FileData existing = readwholefile(name);
+    if (!existing.exists || (existing.problems.empty() && existing.data == data)) return name;
+  }
+  return path + ".damaged";
+}
+
+}  // namespace
+
+FileProblem keepdamaged(const std::string& path, std::string_view data, const std::string& what) {
+  std::string copy = damagedcopyname(path, data);
+  std::string message = "The file " + path + " " + what + ". What could be read was loaded";
+  Problems failed = writefileatomic(copy, data);
+  if (failed.empty())
+    message += ", and the original file was kept as " + copy + ".";
+  else
+    message += ", but a copy of the original could not be kept: " + failed.front().message;
+  return {path, message};
+}
+
+std::string damagetext(const RecordReader& reader) {
+  std::string text = "is damaged (";
+  const auto& damage = reader.damage();
+  for (std::size_t i = 0; i < damage.size() && i < 3; ++i) text += (i ? "; " : "") + damage[i];
+  if (damage.size() > 3) text += "; ...";
+  return text + ")";
+}
+
+RecordLoad loadrecords(const std::string& path, int room, const std::string& overflow,
+                       const std::function<void(RecordReader&, int)>& readrecord) {
+  RecordLoad load;
+  FileData file = readwholefile(path);
+  load.exists = file.exists;
+  load.problems = std::move(file.problems);
+  if (!file.exists || !load.problems.empty()) return load;
+
+  RecordReader reader(file.data);
+  while (load.count < room && !reader.atend()) {
+    reader.beginrecord();
+    readrecord(reader, load.count);
+    if (!reader.incomplete()) ++load.count;
+  }
+  const bool full = !reader.atend();
+  if (!reader.damage().empty())
+    load.problems.push_back(keepdamaged(path, file.data, damagetext(reader)));
+  else if (full)
+    load.problems.push_back(keepdamaged(path, file.data, overflow));
+  return load;
+}
+
+}  // namespace fotivo

@@ -1,0 +1,135 @@
+#include "library/record_reader.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace fotivo {
+
+namespace {
+
+bool isblank(char c) { return c == ' ' || c == '\t'; }
+bool islinebreak(char c) { return c == '\r' || c == '\n'; }
+// Bytes no text of the program holds; tabs and line breaks are handled by the caller.
+bool isjunk(char c) {
+  auto b = static_cast<unsigned char>(c);
+  return (b < 0x20 && c != '\t' && c != '\r' && c != '\n') || b == 0x7F;
+}
+
+}  // namespace
+
+RecordReader::RecordReader(std::string_view data) : data_(data) {}
+
+void RecordReader::adddamage(std::string what) {
+  // The first few reasons tell the user enough; a file of junk would give thousands.
+  if (damage_.size() < 20) damage_.push_back(std::move(what));
+}
+
+void RecordReader::advance() {
+  char c = data_[pos_++];
+  if (c == '\n' || (c == '\r' && (pos_ >= data_.size() || data_[pos_] != '\n'))) ++line_;
+}
+
+bool RecordReader::skipblanks() {
+  while (pos_ < data_.size() && (isblank(data_[pos_]) || islinebreak(data_[pos_]))) advance();
+  return pos_ < data_.size();
+}
+
+void RecordReader::skipline() {
+  while (pos_ < data_.size() && !islinebreak(data_[pos_])) advance();
+  if (pos_ < data_.size()) advance();
+  if (pos_ < data_.size() && data_[pos_ - 1] == '\r' && data_[pos_] == '\n') advance();
+}
+
+bool RecordReader::atend() { return !skipblanks(); }
+
+void RecordReader::beginrecord() { incomplete_ = false; }
+
+std::string RecordReader::readfield() {
+  if (!skipblanks()) {
+    if (!incomplete_) adddamage("line " + std::to_string(line_) + ": the file ends inside a record");
+    incomplete_ = true;
+    return {};
+  }
+  const int startline = line_;
+  std::string_view raw;
+  if (data_[pos_] == '"') {
+    advance();
+    std::size_t close = data_.find('"', pos_);
+    if (close == std::string_view::npos) {
+      // Taking the rest of the file would swallow every later record: end it with its line.
+      std::size_t eol = data_.find_first_of("\r\n", pos_);
+      if (eol == std::string_view::npos) eol = data_.size();
+      raw = data_.substr(pos_, eol - pos_);
+      adddamage("line " + std::to_string(startline) + ": a text has no closing quote");
+      while (pos_ < eol) advance();
+      skipline();
+    } else {
+      raw = data_.substr(pos_, close - pos_);
+      while (pos_ < close) advance();
+      advance();
+      // Skip to the comma or the end of the line; anything but blanks there is not ours.
+      bool stray = false;
+      while (pos_ < data_.size() && data_[pos_] != ',' && !islinebreak(data_[pos_])) {
+        stray = stray || !isblank(data_[pos_]);
+        advance();
+      }
+      if (stray) adddamage("line " + std::to_string(line_) + ": characters follow a closing quote");
+      if (pos_ < data_.size() && data_[pos_] == ',') advance(); else skipline();
+    }
+  } else {
+    std::size_t end = pos_;
+    while (end < data_.size() && data_[end] != ',' && !islinebreak(data_[end])) ++end;
+    std::size_t last = end;
+    while (last > pos_ && isblank(data_[last - 1])) --last;
+    raw = data_.substr(pos_, last - pos_);
+    while (pos_ < end) advance();
+    if (pos_ < data_.size() && data_[pos_] == ',') advance(); else skipline();
+  }
+
+  std::string text;
+  text.reserve(std::min(raw.size(), maxfield));
+  bool junk = false;
+  for (char c : raw) {
+    if (isjunk(c)) junk = true;
+    else text += c;
+  }
+  if (junk) adddamage("line " + std::to_string(startline) + ": a field holds control characters");
+  if (text.size() > maxfield) {
+    std::size_t cut = maxfield;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    text.resize(cut);
+    adddamage("line " + std::to_string(startline) + ": a field is too long");
+  }
+  return text;
+}
+
+std::string RecordReader::readtext() { return readfield(); }
+
+bool RecordReader::readboolean() {
+  const int startline = line_;
+  std::string field = readfield();
+  if (field == "#TRUE#") return true;
+  if (field == "#FALSE#" || incomplete_) return false;
+  adddamage("line " + std::to_string(startline) + ": \"" + field.substr(0, 40) +
+            "\" is neither #TRUE# nor #FALSE#");
+  return false;
+}
+
+std::int64_t RecordReader::readinteger() {
+  const int startline = line_;
+  std::string field = readfield();
+  std::int64_t value = 0;
+  const char* first = field.data();
+  const char* last = first + field.size();
+  if (first != last && *first == '+') ++first;
+  auto [end, error] = std::from_chars(first, last, value);
+  if (incomplete_) return 0;
+  if (field.empty() || error != std::errc() || end != last) {
+    adddamage("line " + std::to_string(startline) + ": \"" + field.substr(0, 40) +
+              "\" is not a whole number");
+    return 0;
+  }
+  return value;
+}
+
+}  // namespace fotivo
