@@ -10,18 +10,8 @@ namespace fotivo {
 
 CameraSettingsFile loadcamerasettings(const std::string& homedir) {
   CameraSettingsFile result;
-  const std::string path = homedir + cameraininame;
-  FileData file = readwholefile(path);
-  result.exists = file.exists;
-  result.problems = std::move(file.problems);
-  if (!file.exists || !result.problems.empty()) return result;
-
-  RecordReader in(file.data);
-  if (in.atend()) {
-    in.adddamage("the file is empty");
-  } else {
-    in.beginrecord();
-    CameraSettings& s = result.settings;
+  CameraSettings& s = result.settings;
+  RecordLoad load = loadsettings(homedir + cameraininame, [&](RecordReader& in) {
     for (std::int32_t* field : {&s.port, &s.cameratype, &s.cameratype2, &s.bitrate,
                                 &s.imgformat, &s.jpegquality}) {
       const int line = in.line();
@@ -33,8 +23,9 @@ CameraSettingsFile loadcamerasettings(const std::string& homedir) {
       }
       *field = static_cast<std::int32_t>(value);
     }
-  }
-  if (!in.damage().empty()) result.problems.push_back(keepdamaged(path, file.data, damagetext(in)));
+  });
+  result.exists = load.exists;
+  result.problems = std::move(load.problems);
   return result;
 }
 

@@ -8,21 +8,10 @@ namespace fotivo {
 
 EditorSettingsFile loadeditorsettings(const std::string& homedir) {
   EditorSettingsFile result;
-  const std::string path = homedir + piceditininame;
-  FileData file = readwholefile(path);
-  result.exists = file.exists;
-  result.problems = std::move(file.problems);
-  if (!file.exists || !result.problems.empty()) return result;
-
-  // Only the first field counts; anything after it is ignored.
-  RecordReader in(file.data);
-  if (in.atend()) {
-    in.adddamage("the file is empty");
-  } else {
-    in.beginrecord();
-    result.editorpath = in.readtext();
-  }
-  if (!in.damage().empty()) result.problems.push_back(keepdamaged(path, file.data, damagetext(in)));
+  RecordLoad load = loadsettings(homedir + piceditininame,
+                                 [&](RecordReader& in) { result.editorpath = in.readtext(); });
+  result.exists = load.exists;
+  result.problems = std::move(load.problems);
   return result;
 }
 

@@ -62,8 +62,12 @@ std::string damagetext(const RecordReader& reader) {
   return text + ")";
 }
 
-RecordLoad loadrecords(const std::string& path, int room, const std::string& overflow,
-                       const std::function<void(RecordReader&, int)>& readrecord) {
+namespace {
+
+// Reads path and lets parse take its records; parse sets the count and returns what to tell
+// when the file was not taken whole for a reason other than damage ("" when it was).
+RecordLoad parsefile(const std::string& path,
+                     const std::function<std::string(RecordReader&, RecordLoad&)>& parse) {
   RecordLoad load;
   FileData file = readwholefile(path);
   load.exists = file.exists;
@@ -71,17 +75,40 @@ RecordLoad loadrecords(const std::string& path, int room, const std::string& ove
   if (!file.exists || !load.problems.empty()) return load;
 
   RecordReader reader(file.data);
-  while (load.count < room && !reader.atend()) {
-    reader.beginrecord();
-    readrecord(reader, load.count);
-    if (!reader.incomplete()) ++load.count;
-  }
-  const bool full = !reader.atend();
+  const std::string unloaded = parse(reader, load);
   if (!reader.damage().empty())
     load.problems.push_back(keepdamaged(path, file.data, damagetext(reader)));
-  else if (full)
-    load.problems.push_back(keepdamaged(path, file.data, overflow));
+  else if (!unloaded.empty())
+    load.problems.push_back(keepdamaged(path, file.data, unloaded));
   return load;
+}
+
+}  // namespace
+
+RecordLoad loadrecords(const std::string& path, int room, const std::string& overflow,
+                       const std::function<void(RecordReader&, int)>& readrecord) {
+  return parsefile(path, [&](RecordReader& reader, RecordLoad& load) {
+    while (load.count < room && !reader.atend()) {
+      reader.beginrecord();
+      readrecord(reader, load.count);
+      if (!reader.incomplete()) ++load.count;
+    }
+    return reader.atend() ? std::string() : overflow;
+  });
+}
+
+RecordLoad loadsettings(const std::string& path,
+                        const std::function<void(RecordReader&)>& readfields) {
+  return parsefile(path, [&](RecordReader& reader, RecordLoad& load) {
+    if (reader.atend()) {
+      reader.adddamage("the file is empty");
+    } else {
+      reader.beginrecord();
+      readfields(reader);
+      load.count = reader.incomplete() ? 0 : 1;
+    }
+    return std::string();
+  });
 }
 
 }  // namespace fotivo

@@ -38,4 +38,9 @@ struct RecordLoad {
 RecordLoad loadrecords(const std::string& path, int room, const std::string& overflow,
                        const std::function<void(RecordReader&, int)>& readrecord);
 
+// Reads the first record of a settings file through readfields; what follows it is ignored.
+// An empty or damaged file is reported and kept as <path>.damaged.
+RecordLoad loadsettings(const std::string& path,
+                        const std::function<void(RecordReader&)>& readfields);
+
 }  // namespace fotivo
