@@ -42,11 +42,15 @@ void RecordReader::skipline() {
 
 bool RecordReader::atend() { return !skipblanks(); }
 
-void RecordReader::beginrecord() { incomplete_ = false; }
+void RecordReader::beginrecord() {
+  skipblanks();
+  incomplete_ = false;
+  recordline_ = line_;
+}
 
 std::string RecordReader::readfield() {
   if (!skipblanks()) {
-    if (!incomplete_) adddamage("line " + std::to_string(line_) + ": the file ends inside a record");
+    if (!incomplete_) adddamage("line " + std::to_string(recordline_) + ": the file ends inside a record");
     incomplete_ = true;
     return {};
   }

@@ -42,6 +42,7 @@ class RecordReader {
   std::string_view data_;
   std::size_t pos_ = 0;
   int line_ = 1;
+  int recordline_ = 1;
   bool incomplete_ = false;
   std::vector<std::string> damage_;
 };
