@@ -43,8 +43,13 @@ bool writeall(int fd, std::string_view data) {
 }  // namespace
 
 Problems writefileatomic(const std::string& path, std::string_view data) {
+  // A link is kept: the file it points to is the one replaced.
+  std::error_code linkerror;
+  const std::string target = std::filesystem::is_symlink(path, linkerror)
+                                 ? std::filesystem::weakly_canonical(path, linkerror).string()
+                                 : path;
   struct stat old {};
-  const bool existed = ::stat(path.c_str(), &old) == 0;
+  const bool existed = ::stat(target.c_str(), &old) == 0;
   if (existed && S_ISDIR(old.st_mode)) return {writeproblem(path, EISDIR, false)};
 
   // A name of our own beside the target, so the rename stays within one file system.
@@ -52,7 +57,8 @@ Problems writefileatomic(const std::string& path, std::string_view data) {
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = path + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    temp = directoryof(target) + "/." + target.substr(target.rfind('/') + 1) + ".tmp" +
+           std::to_string(::getpid()) + "-" + std::to_string(counter++);
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) break;
   }
@@ -63,13 +69,13 @@ Problems writefileatomic(const std::string& path, std::string_view data) {
   if (!error && !writeall(fd, data)) error = errno;
   if (!error && ::fsync(fd) != 0) error = errno;
   if (::close(fd) != 0 && !error) error = errno;
-  if (!error && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+  if (!error && ::rename(temp.c_str(), target.c_str()) != 0) error = errno;
   if (error) {
     ::unlink(temp.c_str());
     return {writeproblem(path, error, existed)};
   }
   // Make the rename itself durable; a failure here no longer endangers either version.
-  int dirfd = ::open(directoryof(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  int dirfd = ::open(directoryof(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dirfd >= 0) {
     ::fsync(dirfd);
     ::close(dirfd);

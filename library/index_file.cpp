@@ -1,31 +1,38 @@
 #include "library/index_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "library/atomic_file.h"
 
 namespace fotivo {
 
-namespace fs = std::filesystem;
-
 FileData readwholefile(const std::string& path) {
   FileData file;
-  std::error_code error;
-  if (!fs::exists(path, error)) return file;
-  file.exists = true;
-  if (fs::is_directory(path, error)) {
-    file.problems.push_back({path, "The file " + path + " could not be read: it is a directory."});
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return file;
+    file.exists = true;
+    file.problems.push_back({path, "The file " + path + " could not be read: " + std::strerror(errno) + "."});
     return file;
   }
-  std::ifstream in(path, std::ios::binary);
-  if (in) file.data.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  if (!in && !in.eof())
-    file.problems.push_back(
-        {path, "The file " + path + " could not be read: " + std::strerror(errno) + "."});
+  file.exists = true;
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      file.problems.push_back({path, "The file " + path + " could not be read: " + std::strerror(errno) + "."});
+      file.data.clear();
+      break;
+    }
+    file.data.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
   return file;
 }
 

@@ -26,6 +26,17 @@ libentry readlibentry(RecordReader& in) {
   return entry;
 }
 
+// A new library: its header and its TEMP album.
+std::array<libentry, 2> newlibrary(const std::string& name, const std::string& comment,
+                                   const std::string& dir) {
+  return {libentry{true, name, comment, dir}, libentry{false, "TEMP", " Work in process", dir + tempname}};
+}
+
+void writepicentry(RecordWriter& out, const picentry& picture) {
+  out.text(picture.name).text(picture.comment).text(picture.imagefile).text(picture.thumbfile);
+  out.endrecord();
+}
+
 Problems makedirectory(const std::string& dir) {
   std::error_code error;
   if (fs::is_directory(dir, error)) return {};
@@ -45,8 +56,9 @@ Problems createmain(Model& model) {
 
   const libentry saved0 = model.liblist[0], saved1 = model.liblist[1];
   const int savedlast = model.liblast;
-  model.liblist[0] = {true, "Main", " Main library", model.homedir};
-  model.liblist[1] = {false, "TEMP", " Work in process", model.homedir + tempname};
+  const auto entries = newlibrary("Main", " Main library", model.homedir);
+  model.liblist[0] = entries[0];
+  model.liblist[1] = entries[1];
   Problems problems = makedirectory(model.homedir + tempname);
   if (problems.empty()) {
     model.liblast = 1;
@@ -112,12 +124,59 @@ Problems savepic(Model& model) {
   const std::string file = model.albumdir + photoidxname;
   if (model.piccount <= 0) return removefile(file);
   RecordWriter out;
-  for (int i = 1; i <= model.piccount && i <= piccapacity; ++i) {
-    const picentry& picture = model.piclist[i];
-    out.text(picture.name).text(picture.comment).text(picture.imagefile).text(picture.thumbfile);
-    out.endrecord();
-  }
+  for (int i = 1; i <= model.piccount && i <= piccapacity; ++i) writepicentry(out, model.piclist[i]);
   return writefileatomic(file, out.data());
+}
+
+Problems appendpicture(const std::string& albumdir, const picentry& picture) {
+  const std::string file = albumdir + photoidxname;
+  FileData existing = readwholefile(file);
+  if (!existing.problems.empty()) return existing.problems;
+  RecordReader in(existing.data);
+  int count = 0;
+  while (!in.atend()) {
+    in.beginrecord();
+    for (int field = 0; field < 4; ++field) in.readtext();
+    if (!in.incomplete()) ++count;
+  }
+  if (count >= piccapacity)
+    return {{file, "The picture was not added to " + file + ": an album holds at most " +
+                       std::to_string(piccapacity) + " pictures."}};
+  std::string data = std::move(existing.data);
+  if (!data.empty() && data.back() != '\n' && data.back() != '\r') data += "\r\n";
+  RecordWriter out;
+  writepicentry(out, picture);
+  return writefileatomic(file, data + out.data());
+}
+
+Problems createlibrary(const std::string& dir, const std::string& name, const std::string& comment) {
+  std::error_code error;
+  if (fs::exists(dir, error))
+    return {{dir, "The library " + dir + " was not created: a file or directory of that name exists."}};
+  Problems problems = makedirectory(dir);
+  if (!problems.empty()) return problems;
+  problems = makedirectory(dir + tempname);
+  if (problems.empty()) {
+    RecordWriter out;
+    for (const libentry& entry : newlibrary(name, comment, dir)) writelibentry(out, entry);
+    problems = writefileatomic(dir + libidxname, out.data());
+  }
+  if (!problems.empty()) fs::remove_all(dir, error);  // only what was created here
+  return problems;
+}
+
+bool insertentry(Model& model, int pos, const libentry& entry) {
+  if (model.liblast + 1 >= libcapacity || pos < 0 || pos > model.liblast + 1) return false;
+  for (int p = model.liblast; p >= pos; --p) model.liblist[p + 1] = std::move(model.liblist[p]);
+  model.liblist[pos] = entry;
+  ++model.liblast;
+  return true;
+}
+
+void removeentry(Model& model, int pos) {
+  if (pos < 0 || pos > model.liblast) return;
+  for (int p = pos; p < model.liblast; ++p) model.liblist[p] = std::move(model.liblist[p + 1]);
+  model.liblist[model.liblast--] = {};
 }
 
 Problems remoteload(Model& model) {

@@ -59,6 +59,20 @@ Problems remoteload(Model& model);
 // Writes rmtlist 0..rmtlast to homedir/REMOTE.IDX; does nothing while rmtlast is 0.
 Problems saveremote(const Model& model);
 
+// Appends one picture record to albumdir/PHOTOIDX.IDX (created when missing), keeping the
+// records already there byte for byte. Refused when the album already holds piccapacity.
+Problems appendpicture(const std::string& albumdir, const picentry& picture);
+// Creates a library in dir, which must not exist yet: the directory, its TEMP album directory
+// and its LIBIDX.IDX with the header {name, comment} and the TEMP album. On failure nothing
+// of it is left behind.
+Problems createlibrary(const std::string& dir, const std::string& name, const std::string& comment);
+
+// Inserts entry at position pos of liblist, moving the later entries down one place.
+// Returns false, changing nothing, when the list is full or pos is out of range.
+bool insertentry(Model& model, int pos, const libentry& entry);
+// Removes the entry at position pos (0..liblast), moving the later entries up one place.
+void removeentry(Model& model, int pos);
+
 // Stores a new known-library entry: the first goes to position 0 and leaves position 1 empty,
 // later ones follow at rmtlast + 1. Returns false when the list is full.
 bool addremote(Model& model, const std::string& entry);

@@ -34,6 +34,15 @@ TEST_F(AtomicFileTest, ReplacesTheFileAndKeepsItsPermissions) {
   EXPECT_EQ(entries(), 1u);
 }
 
+TEST_F(AtomicFileTest, ALinkStaysALinkAndItsTargetIsReplaced) {
+  fs::create_directory(path("real"));
+  writefile(path("real/REMOTE.IDX"), "old");
+  fs::create_symlink(path("real/REMOTE.IDX"), path("REMOTE.IDX"));
+  EXPECT_TRUE(writefileatomic(path("REMOTE.IDX"), "new").empty());
+  EXPECT_TRUE(fs::is_symlink(path("REMOTE.IDX")));
+  EXPECT_EQ(readfile(path("real/REMOTE.IDX")), "new");
+}
+
 struct FailingCase {
   const char* label;
   std::string target;  // below the test's directory

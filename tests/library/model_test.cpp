@@ -275,5 +275,58 @@ TEST_F(ModelTest, RemoteListEdgeFiles) {
   EXPECT_FALSE(addremote(*model, "/m/C            - c"));
 }
 
+TEST_F(PictureTest, AppendpictureKeepsTheRecordsThereAndStopsAtCapacity) {
+  const picentry copied = {"COPY", "from another album", "/h/A/COPY.JPG", "/h/A/COPY.THB"};
+  const std::string copiedline = "\"COPY\",\"from another album\",\"/h/A/COPY.JPG\",\"/h/A/COPY.THB\"\r\n";
+  EXPECT_TRUE(appendpicture(model->albumdir, copied).empty());
+  EXPECT_EQ(readfile(index()), copiedline);
+
+  writefile(index(), "\"HAND\",\"edited\",\"/x\",\"/y\"");  // no final line break
+  EXPECT_TRUE(appendpicture(model->albumdir, copied).empty());
+  EXPECT_EQ(readfile(index()), "\"HAND\",\"edited\",\"/x\",\"/y\"\r\n" + copiedline);
+
+  std::string full;
+  for (int i = 0; i < piccapacity; ++i) full += copiedline;
+  writefile(index(), full);
+  Problems problems = appendpicture(model->albumdir, copied);
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(problems[0].message.find("at most 256 pictures"), std::string::npos);
+  EXPECT_EQ(readfile(index()), full);
+}
+
+TEST_F(ModelTest, CreatelibraryMakesAWholeLibraryOrNothing) {
+  const std::string archive = path("ARCHIVE");
+  EXPECT_TRUE(createlibrary(archive, "ARCHIVE", "Old scans").empty());
+  EXPECT_EQ(readfile(archive + "/LIBIDX.IDX"),
+            "#TRUE#,\"ARCHIVE\",\"Old scans\",\"" + archive + "\"\r\n#FALSE#,\"TEMP\",\" Work in process\",\"" +
+                archive + "/TEMP\"\r\n");
+  EXPECT_TRUE(fs::is_directory(archive + "/TEMP"));
+
+  Problems problems = createlibrary(archive, "ARCHIVE", "again");
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_NE(readfile(archive + "/LIBIDX.IDX").find("Old scans"), std::string::npos);
+
+  problems = createlibrary(path("no/such/place"), "place", "");
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_FALSE(fs::exists(path("no")));
+}
+
+TEST_F(ModelTest, InsertAndRemoveEntriesKeepTheListInOrder) {
+  setlist({{true, "Main", "", "/h"}, {false, "TEMP", "", "/h/TEMP"}});
+  ASSERT_TRUE(insertentry(*model, 1, {false, "NEW", "", "/h/NEW"}));
+  ASSERT_EQ(model->liblast, 2);
+  EXPECT_EQ(model->liblist[1].name, "NEW");
+  EXPECT_EQ(model->liblist[2].name, "TEMP");
+  EXPECT_FALSE(insertentry(*model, 4, {}));
+  removeentry(*model, 1);
+  ASSERT_EQ(model->liblast, 1);
+  EXPECT_EQ(model->liblist[1].name, "TEMP");
+  EXPECT_EQ(model->liblist[2].name, "");
+
+  model->liblast = libcapacity - 1;
+  EXPECT_FALSE(insertentry(*model, 1, {}));
+  EXPECT_EQ(model->liblist[1].name, "TEMP");
+}
+
 }  // namespace
 }  // namespace fotivo
