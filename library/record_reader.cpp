@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "library/names.h"
+
 namespace fotivo {
 
 namespace {
@@ -54,7 +56,7 @@ std::string RecordReader::readfield() {
     incomplete_ = true;
     return {};
   }
-  const int startline = line_;
+  fieldline_ = line_;
   std::string_view raw;
   if (data_[pos_] == '"') {
     advance();
@@ -64,7 +66,7 @@ std::string RecordReader::readfield() {
       std::size_t eol = data_.find_first_of("\r\n", pos_);
       if (eol == std::string_view::npos) eol = data_.size();
       raw = data_.substr(pos_, eol - pos_);
-      adddamage("line " + std::to_string(startline) + ": a text has no closing quote");
+      adddamage("line " + std::to_string(fieldline_) + ": a text has no closing quote");
       while (pos_ < eol) advance();
       skipline();
     } else {
@@ -97,12 +99,12 @@ std::string RecordReader::readfield() {
     if (isjunk(c)) junk = true;
     else text += c;
   }
-  if (junk) adddamage("line " + std::to_string(startline) + ": a field holds control characters");
+  if (junk) adddamage("line " + std::to_string(fieldline_) + ": a field holds control characters");
   if (text.size() > maxfield) {
     std::size_t cut = maxfield;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
     text.resize(cut);
-    adddamage("line " + std::to_string(startline) + ": a field is too long");
+    adddamage("line " + std::to_string(fieldline_) + ": a field is too long");
   }
   return text;
 }
@@ -110,17 +112,15 @@ std::string RecordReader::readfield() {
 std::string RecordReader::readtext() { return readfield(); }
 
 bool RecordReader::readboolean() {
-  const int startline = line_;
   std::string field = readfield();
   if (field == "#TRUE#") return true;
   if (field == "#FALSE#" || incomplete_) return false;
-  adddamage("line " + std::to_string(startline) + ": \"" + field.substr(0, 40) +
+  adddamage("line " + std::to_string(fieldline_) + ": \"" + truncatechars(field, 40) +
             "\" is neither #TRUE# nor #FALSE#");
   return false;
 }
 
 std::int64_t RecordReader::readinteger() {
-  const int startline = line_;
   std::string field = readfield();
   std::int64_t value = 0;
   const char* first = field.data();
@@ -129,7 +129,7 @@ std::int64_t RecordReader::readinteger() {
   auto [end, error] = std::from_chars(first, last, value);
   if (incomplete_) return 0;
   if (field.empty() || error != std::errc() || end != last) {
-    adddamage("line " + std::to_string(startline) + ": \"" + field.substr(0, 40) +
+    adddamage("line " + std::to_string(fieldline_) + ": \"" + truncatechars(field, 40) +
               "\" is not a whole number");
     return 0;
   }

@@ -43,6 +43,7 @@ class RecordReader {
   std::size_t pos_ = 0;
   int line_ = 1;
   int recordline_ = 1;
+  int fieldline_ = 1;
   bool incomplete_ = false;
   std::vector<std::string> damage_;
 };
