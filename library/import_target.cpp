@@ -1,6 +1,7 @@
 #include "library/import_target.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "library/date_text.h"
 
@@ -36,5 +37,17 @@ std::string stampname(std::string_view t) {
 }
 
 std::string stampname() { return stampname(nowtext()); }
+
+std::string uniquename(const std::string& dir, const std::string& base,
+                       std::initializer_list<std::string_view> exts) {
+  for (int n = 1;; ++n) {
+    std::string name = n == 1 ? base : base + "-" + std::to_string(n);
+    bool taken = false;
+    std::error_code error;
+    for (std::string_view ext : exts)
+      taken = taken || std::filesystem::exists(dir + "/" + name + "." + std::string(ext), error);
+    if (!taken) return name;
+  }
+}
 
 }  // namespace fotivo

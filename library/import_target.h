@@ -1,6 +1,7 @@
 // Where imports go and how imported pictures are named.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -17,5 +18,10 @@ int importalbum(const Model& model);
 std::string stampname(std::string_view datetime);
 // The same from the current local date and time.
 std::string stampname();
+// base when no file base + "." + ext (for each ext) exists in dir; otherwise base + "-2",
+// "-3", ... whichever is free, so that a second import within the same minute replaces
+// nothing.
+std::string uniquename(const std::string& dir, const std::string& base,
+                       std::initializer_list<std::string_view> exts);
 
 }  // namespace fotivo

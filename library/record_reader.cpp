@@ -17,9 +17,56 @@ bool isjunk(char c) {
   return (b < 0x20 && c != '\t' && c != '\r' && c != '\n') || b == 0x7F;
 }
 
+bool isutf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    std::size_t length = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    char32_t code = length == 1 ? b : b & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto c = static_cast<unsigned char>(text[i + k]);
+      if ((c & 0xC0) != 0x80) return false;
+      code = (code << 6) | (c & 0x3F);
+    }
+    const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < least[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+    i += length;
+  }
+  return true;
+}
+
+void appendutf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+// Files written on the older system hold 8-bit Windows text: read them as Windows-1252.
+std::string fromwindows1252(std::string_view text) {
+  static constexpr char16_t high[32] = {
+      0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+  std::string out;
+  for (char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    appendutf8(out, b >= 0x80 && b < 0xA0 ? high[b - 0x80] : b);
+  }
+  return out;
+}
+
 }  // namespace
 
-RecordReader::RecordReader(std::string_view data) : data_(data) {}
+RecordReader::RecordReader(std::string_view data) : data_(data) {
+  if (data_.starts_with("\xEF\xBB\xBF")) pos_ = 3;  // a byte-order mark an editor may add
+}
 
 void RecordReader::adddamage(std::string what) {
   // The first few reasons tell the user enough; a file of junk would give thousands.
@@ -100,6 +147,7 @@ std::string RecordReader::readfield() {
     else text += c;
   }
   if (junk) adddamage("line " + std::to_string(fieldline_) + ": a field holds control characters");
+  if (!isutf8(text)) text = fromwindows1252(text);
   if (text.size() > maxfield) {
     std::size_t cut = maxfield;
     while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;

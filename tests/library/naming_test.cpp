@@ -8,6 +8,7 @@
 #include "library/names.h"
 #include "library/paths.h"
 #include "library/remote_entry.h"
+#include "temp_dir.h"
 
 namespace fotivo {
 namespace {
@@ -29,6 +30,16 @@ TEST(Stampname, FromTheClockIsEightDigits) {
   const std::string name = stampname();
   ASSERT_EQ(name.size(), 8u);
   EXPECT_EQ(name.find_first_not_of("0123456789"), std::string::npos) << name;
+}
+
+class UniqueName : public test::TempDirTest {};
+
+TEST_F(UniqueName, SkipsNamesWhoseFilesExist) {
+  EXPECT_EQ(uniquename(dir, "12091023", {"JPG", "BMP"}), "12091023");
+  test::writefile(path("12091023.BMP"), "x");
+  test::writefile(path("12091023-2.JPG"), "x");
+  EXPECT_EQ(uniquename(dir, "12091023", {"JPG", "BMP"}), "12091023-3");
+  EXPECT_EQ(uniquename(dir, "12091023", {"TQN"}), "12091023");
 }
 
 std::chrono::system_clock::time_point localtime(int year, int month, int day, int hour, int minute, int second) {

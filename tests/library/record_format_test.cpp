@@ -105,6 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
         TolerantCase{"TabsAndSpacesAroundFields", "\t#TRUE# ,\t\"Main\" , \" Main library\"\t,\"/p\"  \r\n  #FALSE#,\"TEMP\",\" W\",\"/p/TEMP\"\r\n", twoentries},
         TolerantCase{"UnquotedTexts", "#TRUE#,Main,\" Main library\", /p \r\n#FALSE#,TEMP,\" W\",/p/TEMP\r\n", twoentries},
         TolerantCase{"RecordSplitBetweenFields", "#TRUE#,\"Main\",\r\n\" Main library\",\"/p\"\r\n#FALSE#,\"TEMP\",\" W\",\r\n\"/p/TEMP\"\r\n", twoentries},
+        TolerantCase{"ByteOrderMark", "\xEF\xBB\xBF#TRUE#,\"Main\",\" Main library\",\"/p\"\r\n#FALSE#,\"TEMP\",\" W\",\"/p/TEMP\"\r\n", twoentries},
+        TolerantCase{"Windows1252Text", "#FALSE#,\"\xC9T\xC9\",\"caf\xE9 \x80 5\",\"/p/\xC9T\xC9\"\r\n",
+                     {{false, "ÉTÉ", "café € 5", "/p/ÉTÉ"}}},
         TolerantCase{"EmptyFile", "", {}},
         TolerantCase{"OnlyLineBreaks", "\r\n\r\n", {}}),
     [](const auto& info) { return info.param.label; });
