@@ -59,6 +59,8 @@ TEST(DateText, TwoDigitFieldsAndTwelveHourClock) {
   EXPECT_EQ(datetext(localtime(1998, 1, 5, 21, 5, 3)), "01/05/98 09:05:03 PM");
   EXPECT_EQ(datetext(localtime(2026, 3, 1, 0, 0, 0)), "03/01/26 12:00:00 AM");
   EXPECT_EQ(datetext(localtime(2026, 3, 1, 12, 30, 0)), "03/01/26 12:30:00 PM");
+  EXPECT_EQ(filetimetext(std::chrono::file_clock::from_sys(localtime(1997, 12, 9, 10, 23, 45))),
+            "12/09/97 10:23:45 AM");
 }
 
 TEST(ImportAlbum, IsTheLastTempAlbum) {
