@@ -92,6 +92,9 @@ TEST_F(ModelTest, LoadlibAppendsLibrariesAndIgnoresMissingFiles) {
   EXPECT_TRUE(model->liblist[2].islib);
   EXPECT_EQ(model->liblist[2].comment, "Old scans");
   EXPECT_EQ(model->liblist[3].dir, "/m/ARCHIVE/TEMP");
+  EXPECT_TRUE(loadlib(*model, path("remote.idx")).empty());  // attached twice: there twice
+  ASSERT_EQ(model->liblast, 5);
+  EXPECT_EQ(model->liblist[4].name, "ARCHIVE");
 }
 
 TEST_F(ModelTest, SavelibWritesOneLibraryUpToTheNextHeaderOrTheEnd) {
