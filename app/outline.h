@@ -69,7 +69,7 @@ class Outline : public QWidget {
   void userExpanded(QTreeWidgetItem* item, bool expanded);
   void userPressed(QTreeWidgetItem* item, bool onPicture);
 
-  View* view_;
+  QTreeWidget* view_;
   std::vector<Row> rows_;
 };
 

@@ -49,6 +49,9 @@ class ScriptedSeam : public ModalSeam {
   std::deque<QString> inputs;
   std::deque<QString> files;
   std::deque<std::function<void(QDialog&)>> modals;
+
+ private:
+  QString file(Kind kind, const QString& title, const QString& preset);
 };
 
 }  // namespace fotivo::test

@@ -1,0 +1,51 @@
+// The fotivo program: the main window, every subsystem wired into it, started in the
+// directory named by the first argument or else in the current directory.
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "app/main_window.h"
+#include "app/modal_seam.h"
+
+namespace {
+
+// Ends the program once the window has been painted for the first time.
+class ExitWhenShown : public QObject {
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    return false;
+  }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  fotivo::QtModalSeam seam;
+
+  if (argc > 1) {
+    std::error_code error;
+    std::filesystem::current_path(argv[1], error);
+    if (error) {
+      seam.message(QString("Fotivo cannot start in %1: %2.")
+                       .arg(QString::fromLocal8Bit(argv[1]), QString::fromStdString(error.message())),
+                   "Fotivo Folio", fotivo::ModalSeam::Buttons::Ok, fotivo::ModalSeam::Icon::Critical);
+      return 1;
+    }
+  }
+
+  fotivo::Main main(seam);
+  main.startup();
+
+  // Used by the start-up benchmark only: end as soon as the window is on the screen.
+  ExitWhenShown exitWhenShown;
+  if (qEnvironmentVariableIntValue("FOTIVO_EXIT_WHEN_SHOWN") == 1)
+    main.installEventFilter(&exitWhenShown);
+  main.show();
+
+  return app.exec();
+}
