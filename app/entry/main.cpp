@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/modal_seam.h"
+#include "media/media.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ int main(int argc, char* argv[]) {
   }
 
   fotivo::Main main(seam);
+  fotivo::installMedia(main);
   main.startup();
 
   // Used by the start-up benchmark only: end as soon as the window is on the screen.
