@@ -99,14 +99,13 @@ std::vector<PictureFile> list_pictures(const fs::path& card, Store store) {
   return pictures;
 }
 
-uint64_t used_bytes(const fs::path& card) {
+uint64_t used_bytes(const fs::path& card, Store store) {
   uint64_t total = 0;
-  for (Store store : {Store::card, Store::memory})
-    for (const PictureFile& picture : list_pictures(card, store)) {
-      std::error_code error;
-      const auto size = fs::file_size(store_dir(card, store) / picture.name, error);
-      if (!error) total += size;
-    }
+  for (const PictureFile& picture : list_pictures(card, store)) {
+    std::error_code error;
+    const auto size = fs::file_size(store_dir(card, store) / picture.name, error);
+    if (!error) total += size;
+  }
   return total;
 }
 

@@ -19,7 +19,8 @@ struct PictureFile {
   uint32_t serial;   // 17
 };
 
-inline constexpr uint64_t card_capacity = 128ull << 20;
+inline constexpr uint64_t card_capacity = 128ull << 20, memory_capacity = 16ull << 20;
+inline uint64_t capacity_of(Store store) { return store == Store::memory ? memory_capacity : card_capacity; }
 inline constexpr uint32_t last_serial = 99999;
 
 // $TQSDK_CARD when set, else <data home>/fotivo/card; nothing when no home is known.
@@ -34,8 +35,8 @@ std::filesystem::path store_dir(const std::filesystem::path& card, Store store);
 // The pictures of one store, in the order of their serial numbers.
 std::vector<PictureFile> list_pictures(const std::filesystem::path& card, Store store);
 
-// Bytes of native pictures on the card and in the internal memory together.
-uint64_t used_bytes(const std::filesystem::path& card);
+// Bytes of the native pictures of one store.
+uint64_t used_bytes(const std::filesystem::path& card, Store store);
 
 // One past the highest serial in either store; nothing when the numbers are used up.
 std::optional<uint32_t> next_serial(const std::filesystem::path& card);

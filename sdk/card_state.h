@@ -17,6 +17,7 @@ class CardState {
   // Replaces the file as a whole (temporary file, then rename). False when that failed.
   bool save(const std::filesystem::path& carddir) const;
 
+  bool has(const std::string& key) const { return values_.count(key) != 0; }
   int32_t number(const std::string& key, int32_t fallback) const;
   void setnumber(const std::string& key, int32_t value);
   // Exactly `size` bytes: the stored block, else `fallback` padded with zeros.
