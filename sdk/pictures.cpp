@@ -168,6 +168,20 @@ int16_t fetch(const Found& found, Buffer working, NativeHeader& header) {
   return NoErr;
 }
 
+// Fetches the picture that the selectors and the number name into the first buffer.
+int16_t fetch_selected(const Camera& camera, int32_t selector1, int16_t selector2, int16_t number, Buffer working,
+                       NativeHeader& header) {
+  Found found;
+  if (const int16_t code = find(camera, CardState::load(camera.card), selector1, selector2, number, found);
+      code != NoErr)
+    return code;
+  return fetch(found, working, header);
+}
+
+std::optional<NativeHeader> parse(Buffer data) {
+  return read_native_header(data.address, size_t(std::min<uint64_t>(data.size, SIZE_MAX)));
+}
+
 int16_t to_bitmap(const NativeHeader& header, const uint8_t* native, Buffer bits) {
   if (bitmap_size(header.width, header.height) > bits.size) return BadArgError;
   native_to_bitmap(native + native_header_size, header.width, header.height, bits.address);
@@ -274,14 +288,14 @@ int16_t camera_pict_info(const Camera& camera, int32_t selector1, int16_t select
 
 int16_t native_pict_info(const Camera& camera, Buffer data, int32_t flag, PictInfo& info, uint8_t* specific) {
   if (!flag_valid(flag, info)) return BadArgError;
-  const auto header = read_native_header(data.address, size_t(std::min<uint64_t>(data.size, SIZE_MAX)));
+  const auto header = parse(data);
   if (!header) return ImageProcessError;
   describe(camera, *header, data.address + native_header_size, 0, -1, 0, flag, info, specific);
   return NoErr;
 }
 
 int16_t native_camera_type(Buffer data, int32_t& type) {
-  const auto header = read_native_header(data.address, size_t(std::min<uint64_t>(data.size, SIZE_MAX)));
+  const auto header = parse(data);
   if (!header) return ImageProcessError;
   type = header->cameratype;
   return NoErr;
@@ -289,26 +303,19 @@ int16_t native_camera_type(Buffer data, int32_t& type) {
 
 int16_t camera_picture(const Camera& camera, int32_t selector1, int16_t selector2, const PictInfo& info,
                        Buffer working, Buffer bits) {
-  Found found;
   NativeHeader header;
-  if (const int16_t code = find(camera, CardState::load(camera.card), selector1, selector2, info.number, found);
-      code != NoErr)
+  if (const int16_t code = fetch_selected(camera, selector1, selector2, info.number, working, header); code != NoErr)
     return code;
-  if (const int16_t code = fetch(found, working, header); code != NoErr) return code;
   return to_bitmap(header, working.address, bits);
 }
 
 int16_t native_picture(const Camera& camera, int32_t selector1, int16_t selector2, const PictInfo& info, Buffer out) {
-  Found found;
   NativeHeader header;
-  if (const int16_t code = find(camera, CardState::load(camera.card), selector1, selector2, info.number, found);
-      code != NoErr)
-    return code;
-  return fetch(found, out, header);
+  return fetch_selected(camera, selector1, selector2, info.number, out, header);
 }
 
 int16_t process_native(Buffer data, Buffer bits) {
-  const auto header = read_native_header(data.address, size_t(std::min<uint64_t>(data.size, SIZE_MAX)));
+  const auto header = parse(data);
   if (!header) return ImageProcessError;
   return to_bitmap(*header, data.address, bits);
 }
@@ -317,19 +324,16 @@ int16_t camera_picture_as_jpeg(const Camera& camera, int32_t selector1, int16_t 
                                int32_t quality, int32_t& jpegsize, Buffer working, Buffer jpeg) {
   const auto encoderquality = jpeg_quality(quality);
   if (!encoderquality) return BadArgError;
-  Found found;
   NativeHeader header;
-  if (const int16_t code = find(camera, CardState::load(camera.card), selector1, selector2, info.number, found);
-      code != NoErr)
+  if (const int16_t code = fetch_selected(camera, selector1, selector2, info.number, working, header); code != NoErr)
     return code;
-  if (const int16_t code = fetch(found, working, header); code != NoErr) return code;
   return to_jpeg(header, working.address, *encoderquality, jpegsize, jpeg);
 }
 
 int16_t process_native_as_jpeg(int32_t quality, int32_t& jpegsize, Buffer data, Buffer jpeg) {
   const auto encoderquality = jpeg_quality(quality);
   if (!encoderquality) return BadArgError;
-  const auto header = read_native_header(data.address, size_t(std::min<uint64_t>(data.size, SIZE_MAX)));
+  const auto header = parse(data);
   if (!header) return ImageProcessError;
   return to_jpeg(*header, data.address, *encoderquality, jpegsize, jpeg);
 }

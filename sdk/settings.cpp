@@ -62,6 +62,19 @@ void put_model(uint8_t* block, int32_t type) {
   std::memcpy(block, model.data(), model.size());
 }
 
+// A record kept whole on the card.
+int16_t read_block(const Camera& camera, const char* key, const std::vector<uint8_t>& factory, uint8_t* record) {
+  const auto stored = CardState::load(camera.card).bytes(key, factory.size(), factory);
+  std::memcpy(record, stored.data(), stored.size());
+  return NoErr;
+}
+
+int16_t write_block(const Camera& camera, const char* key, const uint8_t* record, size_t size) {
+  CardState state = CardState::load(camera.card);
+  state.setbytes(key, record, size);
+  return state.save(camera.card) ? NoErr : SystemError;
+}
+
 }  // namespace
 
 size_t status_specific_size(int32_t type) {
@@ -188,25 +201,19 @@ int16_t write_config(const Camera& camera, const int16_t* values, const uint8_t*
 
 int16_t read_image_processing(const Camera& camera, uint8_t* record) {
   if (record == nullptr) return BadArgError;
-  const auto stored = CardState::load(camera.card).bytes("imageproc", image_processing_size, factory_image_processing());
-  std::memcpy(record, stored.data(), image_processing_size);
-  return NoErr;
+  return read_block(camera, "imageproc", factory_image_processing(), record);
 }
 
 int16_t write_image_processing(const Camera& camera, const uint8_t* record) {
   if (record == nullptr) return BadArgError;
   // The two switches (white balance at 0, sharpening at 12) are 0 or 1.
   if (get32(record) > 1 || get32(record + 12) > 1) return BadArgError;
-  CardState state = CardState::load(camera.card);
-  state.setbytes("imageproc", record, image_processing_size);
-  return state.save(camera.card) ? NoErr : SystemError;
+  return write_block(camera, "imageproc", record, image_processing_size);
 }
 
 int16_t read_output_window(const Camera& camera, uint8_t* record) {
   if (record == nullptr) return BadArgError;
-  const auto stored = CardState::load(camera.card).bytes("outputwindow", output_window_size, factory_output_window());
-  std::memcpy(record, stored.data(), output_window_size);
-  return NoErr;
+  return read_block(camera, "outputwindow", factory_output_window(), record);
 }
 
 int16_t write_output_window(const Camera& camera, const uint8_t* record) {
@@ -221,9 +228,7 @@ int16_t write_output_window(const Camera& camera, const uint8_t* record) {
       uint32_t(top + height) > largest.height || outwidth < 1 || outheight < 1 ||
       uint32_t(outwidth) > native_max_side || uint32_t(outheight) > native_max_side)
     return BadArgError;
-  CardState state = CardState::load(camera.card);
-  state.setbytes("outputwindow", record, output_window_size);
-  return state.save(camera.card) ? NoErr : SystemError;
+  return write_block(camera, "outputwindow", record, output_window_size);
 }
 
 int16_t reset_settings(const Camera& camera) {
