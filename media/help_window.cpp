@@ -28,7 +28,9 @@ class HelpKey : public QObject {
     if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1)
       return false;
     QAction* highlighted = nullptr;
-    if (auto* menu = qobject_cast<QMenu*>(watched)) highlighted = menu->activeAction();
+    // An open menu with nothing highlighted stands for itself.
+    if (auto* menu = qobject_cast<QMenu*>(watched))
+      highlighted = menu->activeAction() != nullptr ? menu->activeAction() : menu->menuAction();
     if (auto* bar = qobject_cast<QMenuBar*>(watched)) highlighted = bar->activeAction();
     const int topic = helptopicof(highlighted);
     for (QMenu* menu : main_.findChildren<QMenu*>())

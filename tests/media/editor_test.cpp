@@ -69,6 +69,7 @@ TEST_F(EditorTest, EditorGetsThePictureAsOneArgument) {
       {"/CAM 0001.TQN", "/CAM 0001.JPG"},  // a native camera file opens as its JPEG copy
   };
   main->state().editorpath = writeEditor("editor");
+  main->item("editpix")->setEnabled(true);
   for (const auto& c : cases) {
     std::filesystem::remove(path("args.txt"));
     writeJpeg(album + c.opened, 8, 8, Qt::gray);
@@ -85,6 +86,7 @@ TEST_F(EditorTest, FailingStartOrMissingPictureIsTold) {
   writeJpeg(album + "/A.JPG", 8, 8, Qt::gray);
   select(addPicture(album + "/A.JPG"));
   main->state().editorpath = path("no such editor");
+  main->item("editpix")->setEnabled(true);
   trigger("editpix");
   main->state().editorpath = writeEditor("editor");
   std::filesystem::remove(album + "/A.JPG");
