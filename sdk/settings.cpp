@@ -18,21 +18,20 @@ namespace {
 constexpr uint32_t firmware_version = 0x0102;
 constexpr uint16_t battery_level = 100;
 
-// The nine configuration values: what each means, its range and its factory setting.
+// The nine configuration values: their ranges and factory settings.
 struct ConfigRange {
-  const char* meaning;
   int16_t least, most, factory;
 };
 constexpr ConfigRange config_ranges[config_values] = {
-    {"picture size: 640x480, 1024x768, 1600x1200", 0, 2, 2},
-    {"flash: automatic, on, off", 0, 2, 0},
-    {"minutes until the camera turns itself off, 0 never", 0, 60, 5},
-    {"beep", 0, 1, 1},
-    {"date order: month-day-year, day-month-year, year-month-day", 0, 2, 0},
-    {"self-timer seconds", 0, 30, 0},
-    {"display brightness", 0, 7, 4},
-    {"menu language", 0, 7, 0},
-    {"video out: NTSC, PAL", 0, 1, 0},
+    {0, 2, 2},   // picture size: 640x480, 1024x768, 1600x1200
+    {0, 2, 0},   // flash: automatic, on, off
+    {0, 60, 5},  // minutes until the camera turns itself off, 0 never
+    {0, 1, 1},   // beep
+    {0, 2, 0},   // date order: month-day-year, day-month-year, year-month-day
+    {0, 30, 0},  // self-timer seconds
+    {0, 7, 4},   // display brightness
+    {0, 7, 0},   // menu language
+    {0, 1, 0},   // video out: NTSC, PAL
 };
 constexpr char factory_owner[] = "TQ CAMERA";
 
