@@ -1,9 +1,7 @@
 // The 35 functions of the camera SDK.
-#pragma GCC visibility push(default)
-#include "tqsdk32.h"
-#pragma GCC visibility pop
-
 #include <new>
+
+#include "tqsdk32.h"
 
 #include "sdk/albums.h"
 #include "sdk/codes.h"
@@ -69,7 +67,7 @@ int16_t describe_into(TQPictInfoRec* info, Describe&& describe) {
 
 extern "C" {
 
-int16_t TQOpenDriver(uintptr_t, TQDriverRec* driver) {
+int16_t TQ_CALL TQOpenDriver(uintptr_t, TQDriverRec* driver) {
   if (driver == nullptr) return BadArgError;
   int32_t values[3];
   driver_values_in(*driver, values);
@@ -78,7 +76,7 @@ int16_t TQOpenDriver(uintptr_t, TQDriverRec* driver) {
   return code;
 }
 
-int16_t TQCloseDriver(TQDriverRec* driver) {
+int16_t TQ_CALL TQCloseDriver(TQDriverRec* driver) {
   if (driver == nullptr) return BadArgError;
   int32_t values[3];
   driver_values_in(*driver, values);
@@ -87,7 +85,7 @@ int16_t TQCloseDriver(TQDriverRec* driver) {
   return code;
 }
 
-int16_t TQOpenCamera(TQCameraRec* cam) {
+int16_t TQ_CALL TQOpenCamera(TQCameraRec* cam) {
   if (cam == nullptr || cam->driver == nullptr) return BadArgError;
   return guarded([&] {
     Camera camera;
@@ -95,21 +93,21 @@ int16_t TQOpenCamera(TQCameraRec* cam) {
   });
 }
 
-int16_t TQCloseCamera(TQCameraRec* cam) {
+int16_t TQ_CALL TQCloseCamera(TQCameraRec* cam) {
   if (cam == nullptr || cam->driver == nullptr) return BadArgError;
   return close_camera(session_records(*cam));
 }
 
-int16_t TQResetCamera(TQCameraRec* cam) {
+int16_t TQ_CALL TQResetCamera(TQCameraRec* cam) {
   return on_camera(cam, [&](const Camera& camera) { return reset_settings(camera); });
 }
 
-int16_t TQGetStatus(TQCameraRec* cam, TQStatusRec* status, void* specific) {
+int16_t TQ_CALL TQGetStatus(TQCameraRec* cam, TQStatusRec* status, void* specific) {
   if (status == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) { return read_status(camera, bytes(status), bytes(specific)); });
 }
 
-int16_t TQGetConfig(TQCameraRec* cam, TQConfigRec* config, void* specific) {
+int16_t TQ_CALL TQGetConfig(TQCameraRec* cam, TQConfigRec* config, void* specific) {
   if (config == nullptr || config->text == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) {
     int16_t values[config_values];
@@ -119,7 +117,7 @@ int16_t TQGetConfig(TQCameraRec* cam, TQConfigRec* config, void* specific) {
   });
 }
 
-int16_t TQSetConfig(TQCameraRec* cam, TQConfigRec* config, void* specific) {
+int16_t TQ_CALL TQSetConfig(TQCameraRec* cam, TQConfigRec* config, void* specific) {
   if (config == nullptr || config->text == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) {
     int16_t values[config_values];
@@ -128,27 +126,27 @@ int16_t TQSetConfig(TQCameraRec* cam, TQConfigRec* config, void* specific) {
   });
 }
 
-int16_t TQGetImageProcessing(TQCameraRec* cam, TQImageProcRec* settings) {
+int16_t TQ_CALL TQGetImageProcessing(TQCameraRec* cam, TQImageProcRec* settings) {
   if (settings == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) { return read_image_processing(camera, bytes(settings)); });
 }
 
-int16_t TQSetImageProcessing(TQCameraRec* cam, TQImageProcRec* settings) {
+int16_t TQ_CALL TQSetImageProcessing(TQCameraRec* cam, TQImageProcRec* settings) {
   if (settings == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) { return write_image_processing(camera, bytes(settings)); });
 }
 
-int16_t TQGetOutputWindow(TQCameraRec* cam, TQOutputWindowRec* window) {
+int16_t TQ_CALL TQGetOutputWindow(TQCameraRec* cam, TQOutputWindowRec* window) {
   if (window == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) { return read_output_window(camera, bytes(window)); });
 }
 
-int16_t TQSetOutputWindow(TQCameraRec* cam, TQOutputWindowRec* window) {
+int16_t TQ_CALL TQSetOutputWindow(TQCameraRec* cam, TQOutputWindowRec* window) {
   if (window == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) { return write_output_window(camera, bytes(window)); });
 }
 
-int16_t TQTakePicture(TQCameraRec* cam, int32_t selector, int32_t flag, TQPictInfoRec* info, void* specific) {
+int16_t TQ_CALL TQTakePicture(TQCameraRec* cam, int32_t selector, int32_t flag, TQPictInfoRec* info, void* specific) {
   if (info == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) {
     return describe_into(info, [&](PictInfo& described) {
@@ -157,17 +155,17 @@ int16_t TQTakePicture(TQCameraRec* cam, int32_t selector, int32_t flag, TQPictIn
   });
 }
 
-int16_t TQDeletePicture(TQCameraRec* cam, int32_t selector, int32_t selector2, int32_t number) {
+int16_t TQ_CALL TQDeletePicture(TQCameraRec* cam, int32_t selector, int32_t selector2, int32_t number) {
   return on_camera(cam, [&](const Camera& camera) {
     return delete_picture(camera, selector, low16(selector2), low16(number));
   });
 }
 
-int16_t TQCopyMemToCard(TQCameraRec* cam, int32_t first, int32_t count) {
+int16_t TQ_CALL TQCopyMemToCard(TQCameraRec* cam, int32_t first, int32_t count) {
   return on_camera(cam, [&](const Camera& camera) { return copy_memory_to_card(camera, low16(first), low16(count)); });
 }
 
-int16_t TQGetCameraPictInfo(TQCameraRec* cam, int32_t selector1, int32_t selector2, int32_t number, int32_t flag,
+int16_t TQ_CALL TQGetCameraPictInfo(TQCameraRec* cam, int32_t selector1, int32_t selector2, int32_t number, int32_t flag,
                             TQPictInfoRec* info, void* specific) {
   if (info == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) {
@@ -177,7 +175,7 @@ int16_t TQGetCameraPictInfo(TQCameraRec* cam, int32_t selector1, int32_t selecto
   });
 }
 
-int16_t TQGetNativePictInfo(TQCameraRec* cam, TQMemBlock* data, int32_t flag, TQPictInfoRec* info, void* specific) {
+int16_t TQ_CALL TQGetNativePictInfo(TQCameraRec* cam, TQMemBlock* data, int32_t flag, TQPictInfoRec* info, void* specific) {
   const auto buffer = buffer_of(data);
   if (!buffer || info == nullptr) return BadArgError;
   return on_driver(cam, [&](const Camera& camera) {
@@ -187,7 +185,7 @@ int16_t TQGetNativePictInfo(TQCameraRec* cam, TQMemBlock* data, int32_t flag, TQ
   });
 }
 
-int16_t TQGetNativeCameraType(TQCameraRec* cam, TQMemBlock* data, int32_t* type) {
+int16_t TQ_CALL TQGetNativeCameraType(TQCameraRec* cam, TQMemBlock* data, int32_t* type) {
   const auto buffer = buffer_of(data);
   if (!buffer || type == nullptr) return BadArgError;
   return on_driver(cam, [&](const Camera&) {
@@ -198,7 +196,7 @@ int16_t TQGetNativeCameraType(TQCameraRec* cam, TQMemBlock* data, int32_t* type)
   });
 }
 
-int16_t TQGetCameraPicture(TQCameraRec* cam, int32_t selector1, int32_t selector2, TQPictInfoRec* info,
+int16_t TQ_CALL TQGetCameraPicture(TQCameraRec* cam, int32_t selector1, int32_t selector2, TQPictInfoRec* info,
                            TQMemBlock* block1, TQMemBlock* block2, TQTransferExtra* extra) {
   const auto working = buffer_of(block1), bits = buffer_of(block2);
   if (info == nullptr || !working || !bits || !extra_valid(extra)) return BadArgError;
@@ -207,7 +205,7 @@ int16_t TQGetCameraPicture(TQCameraRec* cam, int32_t selector1, int32_t selector
   });
 }
 
-int16_t TQGetNativePicture(TQCameraRec* cam, int32_t selector1, int32_t selector2, TQPictInfoRec* info,
+int16_t TQ_CALL TQGetNativePicture(TQCameraRec* cam, int32_t selector1, int32_t selector2, TQPictInfoRec* info,
                            TQMemBlock* block, TQTransferExtra* extra) {
   const auto out = buffer_of(block);
   if (info == nullptr || !out || !extra_valid(extra)) return BadArgError;
@@ -216,14 +214,14 @@ int16_t TQGetNativePicture(TQCameraRec* cam, int32_t selector1, int32_t selector
   });
 }
 
-int16_t TQProcNativePicture(TQCameraRec* cam, TQPictInfoRec* info, TQMemBlock* block1, TQMemBlock* block2,
+int16_t TQ_CALL TQProcNativePicture(TQCameraRec* cam, TQPictInfoRec* info, TQMemBlock* block1, TQMemBlock* block2,
                             TQTransferExtra* extra) {
   const auto data = buffer_of(block1), bits = buffer_of(block2);
   if (info == nullptr || !data || !bits || !extra_valid(extra)) return BadArgError;
   return on_driver(cam, [&](const Camera&) { return process_native(*data, *bits); });
 }
 
-int16_t TQGetCameraPictureAsJPEG(TQCameraRec* cam, int32_t selector1, int32_t selector2, TQPictInfoRec* info,
+int16_t TQ_CALL TQGetCameraPictureAsJPEG(TQCameraRec* cam, int32_t selector1, int32_t selector2, TQPictInfoRec* info,
                                  int32_t quality, int32_t* size, TQMemBlock* block1, TQMemBlock* block2,
                                  TQTransferExtra* extra) {
   const auto working = buffer_of(block1), jpeg = buffer_of(block2);
@@ -238,7 +236,7 @@ int16_t TQGetCameraPictureAsJPEG(TQCameraRec* cam, int32_t selector1, int32_t se
   });
 }
 
-int16_t TQProcNativePictureAsJPEG(TQCameraRec* cam, TQPictInfoRec* info, int32_t quality, int32_t* size,
+int16_t TQ_CALL TQProcNativePictureAsJPEG(TQCameraRec* cam, TQPictInfoRec* info, int32_t quality, int32_t* size,
                                   TQMemBlock* block1, TQMemBlock* block2, TQTransferExtra* extra) {
   const auto data = buffer_of(block1), jpeg = buffer_of(block2);
   if (info == nullptr || size == nullptr || !data || !jpeg || !extra_valid(extra)) return BadArgError;
@@ -250,18 +248,18 @@ int16_t TQProcNativePictureAsJPEG(TQCameraRec* cam, TQPictInfoRec* info, int32_t
   });
 }
 
-int16_t TQPreviewGetInfo(TQCameraRec* cam, TQPreviewInfoRec* record) {
+int16_t TQ_CALL TQPreviewGetInfo(TQCameraRec* cam, TQPreviewInfoRec* record) {
   if (record == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) { return preview_get_info(camera, bytes(record)); });
 }
 
-int16_t TQPreviewGetPicture(TQCameraRec* cam, TQMemBlock* block1, TQMemBlock* block2, TQTransferExtra* extra) {
+int16_t TQ_CALL TQPreviewGetPicture(TQCameraRec* cam, TQMemBlock* block1, TQMemBlock* block2, TQTransferExtra* extra) {
   const auto working = buffer_of(block1), bits = buffer_of(block2);
   if (!working || !bits || !extra_valid(extra)) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) { return preview_get_picture(camera, *working, *bits); });
 }
 
-int16_t TQPreviewStore(TQCameraRec* cam, int32_t selector, int32_t flag, TQPictInfoRec* info, void* specific) {
+int16_t TQ_CALL TQPreviewStore(TQCameraRec* cam, int32_t selector, int32_t flag, TQPictInfoRec* info, void* specific) {
   if (info == nullptr) return BadArgError;
   return on_camera(cam, [&](const Camera& camera) {
     return describe_into(info, [&](PictInfo& described) {
@@ -270,40 +268,40 @@ int16_t TQPreviewStore(TQCameraRec* cam, int32_t selector, int32_t flag, TQPictI
   });
 }
 
-int16_t TQPreviewErase(TQCameraRec* cam) {
+int16_t TQ_CALL TQPreviewErase(TQCameraRec* cam) {
   return on_camera(cam, [&](const Camera& camera) { return preview_erase(camera); });
 }
 
-int16_t TQAlbumGetAvailable(TQCameraRec* cam, uintptr_t count) {
+int16_t TQ_CALL TQAlbumGetAvailable(TQCameraRec* cam, uintptr_t count) {
   return on_camera(cam, [&](const Camera& camera) { return album_get_available(camera, count); });
 }
 
-int16_t TQAlbumSetAvailable(TQCameraRec* cam, uintptr_t count) {
+int16_t TQ_CALL TQAlbumSetAvailable(TQCameraRec* cam, uintptr_t count) {
   return on_camera(cam, [&](const Camera& camera) { return album_set_available(camera, count); });
 }
 
-int16_t TQAlbumSetActive(TQCameraRec* cam, int32_t album) {
+int16_t TQ_CALL TQAlbumSetActive(TQCameraRec* cam, int32_t album) {
   return on_camera(cam, [&](const Camera& camera) { return album_set_active(camera, low16(album)); });
 }
 
-int16_t TQAlbumGetAllName(TQCameraRec* cam, uintptr_t buffer, uintptr_t size) {
+int16_t TQ_CALL TQAlbumGetAllName(TQCameraRec* cam, uintptr_t buffer, uintptr_t size) {
   return on_camera(cam, [&](const Camera& camera) { return album_get_all_name(camera, buffer, size); });
 }
 
-int16_t TQAlbumErase(TQCameraRec* cam, uintptr_t mode, int32_t album) {
+int16_t TQ_CALL TQAlbumErase(TQCameraRec* cam, uintptr_t mode, int32_t album) {
   return on_camera(cam, [&](const Camera& camera) { return album_erase(camera, mode, low16(album)); });
 }
 
-int16_t TQAlbumChangeName(TQCameraRec* cam, uintptr_t name, int32_t album, uintptr_t length) {
+int16_t TQ_CALL TQAlbumChangeName(TQCameraRec* cam, uintptr_t name, int32_t album, uintptr_t length) {
   return on_camera(cam, [&](const Camera& camera) { return album_change_name(camera, name, low16(album), length); });
 }
 
-int16_t TQAlbumGetPictureName(TQCameraRec* cam, uintptr_t buffer, int32_t number, uintptr_t size) {
+int16_t TQ_CALL TQAlbumGetPictureName(TQCameraRec* cam, uintptr_t buffer, int32_t number, uintptr_t size) {
   return on_camera(cam,
                    [&](const Camera& camera) { return album_get_picture_name(camera, buffer, low16(number), size); });
 }
 
-int16_t TQAlbumMoveImage(TQCameraRec* cam, uintptr_t selector, int32_t from, int32_t number, int32_t to) {
+int16_t TQ_CALL TQAlbumMoveImage(TQCameraRec* cam, uintptr_t selector, int32_t from, int32_t number, int32_t to) {
   return on_camera(cam, [&](const Camera& camera) {
     return album_move_image(camera, selector, low16(from), low16(number), low16(to));
   });
