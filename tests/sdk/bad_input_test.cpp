@@ -1,5 +1,6 @@
 // Missing, short and oversized arguments: an error code, nothing written, no crash.
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <random>
@@ -284,6 +285,17 @@ TEST_F(BadInputTest, DamagedNativeDataIsAnImageProcessErrorAndNeverReadBeyondIts
     EXPECT_EQ(TQProcNativePictureAsJPEG(records->cam(), &info, 0, &jpegsize, &block, &records->block2, &extra),
               code);
   }
+}
+
+TEST_F(BadInputTest, ADamagedPictureOnTheCardIsAnImageProcessError) {
+  std::ofstream(card / "PIC00002.TQN", std::ios::binary) << "TQN1 and then nothing that makes sense";
+  fs::create_directory(card / "PIC00003.TQN");
+  Records& r = *records;
+  EXPECT_EQ(TQGetCameraPictInfo(r.cam(), 1, -1, 2, 1, &r.info, r.specific), -1009);
+  EXPECT_EQ(TQGetCameraPictInfo(r.cam(), 1, -1, 3, 1, &r.info, r.specific), -1000) << "a folder is no picture";
+  r.info.number = 2;
+  EXPECT_EQ(TQGetNativePicture(r.cam(), 1, -1, &r.info, &r.block1, &r.extra), -1009);
+  EXPECT_EQ(TQGetCameraPictureAsJPEG(r.cam(), 1, -1, &r.info, 1, &r.size, &r.block1, &r.block2, &r.extra), -1009);
 }
 
 }  // namespace
