@@ -1,6 +1,7 @@
 // The viewer's zoom steps in single precision.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 #include "media/zoom_steps.h"
@@ -13,6 +14,8 @@ struct Step {
   bool in;
   float from, to;
 };
+
+void PrintTo(const Step& step, std::ostream* out) { *out << step.name; }
 
 class ZoomStepTest : public ::testing::TestWithParam<Step> {};
 
