@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "albums/albums.h"
 #include "app/main_window.h"
 #include "app/modal_seam.h"
 #include "media/media.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
   }
 
   fotivo::Main main(seam);
+  fotivo::installAlbums(main);
   fotivo::installMedia(main);
   main.startup();
 
