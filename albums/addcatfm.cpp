@@ -118,7 +118,7 @@ void Addcatfm::showEvent(QShowEvent* event) {
 void Addcatfm::prepare(int mode) {
   if (mode < 1 || mode > int(std::size(modes))) return;
   const ModeLook& look = modes[mode - 1];
-  if (look.picture == Picture::scan) convertScan();
+  if (look.picture == Picture::scan && !convertScan()) return;
 
   label1_->setText(look.label);
   addname_->setEnabled(look.nameEnabled);
@@ -154,17 +154,18 @@ void Addcatfm::previewImport() {
 
 // Turns the scanned bitmap into the picture's JPEG file and removes the scan. The scan is
 // kept when the JPEG cannot be written, and the dialog then closes as cancelled.
-void Addcatfm::convertScan() {
+bool Addcatfm::convertScan() {
   const QString scanjpg = QString::fromStdString(main_.state().importsrc);
   const QString scanbmp = QString::fromStdString(withextension(main_.state().importsrc, "bmp"));
   if (gvbox2_->setImageFile(scanbmp) && gvbox2_->SaveAsJpeg(scanjpg)) {
     QFile::remove(scanbmp);
-    return;
+    return true;
   }
   main_.seam().message("The scanned picture " + scanbmp + " could not be saved as " + scanjpg +
                            ". The scan was kept.",
                        "Twain Import", ModalSeam::Buttons::Ok, ModalSeam::Icon::Exclamation);
   QMetaObject::invokeMethod(this, &Addcatfm::reject, Qt::QueuedConnection);
+  return false;
 }
 
 void Addcatfm::confirm() {

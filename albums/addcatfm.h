@@ -47,7 +47,7 @@ class Addcatfm : public QDialog {
  private:
   void prepare(int mode);
   void previewImport();
-  void convertScan();
+  bool convertScan();
   void confirm();
   void limitComment();
 
