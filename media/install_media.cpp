@@ -1,6 +1,7 @@
 #include <QAction>
 
 #include "app/main_window.h"
+#include "media/acquire.h"
 #include "media/help_window.h"
 #include "media/media.h"
 
@@ -13,7 +14,7 @@ void installMedia(Main& main) {
   } items[] = {
       {"viewprintpix", viewprintpix}, {"cpytoclip", cpytoclip}, {"editpix", editpix},
       {"exportpix", exportpix},       {"setpicedit", setpicedit}, {"About", About},
-      {"helpcontent", helpcontent},
+      {"helpcontent", helpcontent},   {"seltwain", seltwain},     {"Aquire", Aquire},
   };
   for (const auto& item : items)
     QObject::connect(main.item(item.control), &QAction::triggered, &main,
