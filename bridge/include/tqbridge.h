@@ -56,6 +56,55 @@ typedef struct TQILStatusRec {
   int32_t word2, word3;
 } TQILStatusRec;
 
+/* Type-specific status records; their fields belong to the SDK. */
+typedef struct TQILStatusA { uint8_t bytes[10]; } TQILStatusA;
+typedef struct TQILStatusB { uint8_t bytes[56]; } TQILStatusB;
+typedef struct TQILStatusC { uint8_t bytes[50]; } TQILStatusC;
+
+/* The general configuration: nine values, followed in the caller's memory by the text area
+ * that the SDK fills or reads in place. */
+typedef struct TQILConfigRec {
+  int16_t values[9];
+} TQILConfigRec;
+typedef struct TQILConfigA { uint8_t bytes[54]; } TQILConfigA;
+typedef struct TQILConfigB { uint8_t bytes[40]; } TQILConfigB;
+typedef struct TQILConfigC { uint8_t bytes[48]; } TQILConfigC;
+
+typedef struct TQILImageProcRec { uint8_t bytes[112]; } TQILImageProcRec;
+
+typedef struct TQILOutputWindowRec {
+  int16_t values[4];
+  int32_t words[2];
+} TQILOutputWindowRec;
+
+typedef struct TQILPictInfoRec {
+  int16_t number;
+  int16_t thumbwidth, thumbheight; /* columns and rows of the thumbnail */
+  uint8_t spare[2];
+  int32_t word1, word2;
+  int32_t picturesize; /* bytes of the native form */
+  int32_t workingsize; /* bytes the source buffer of a JPEG transfer needs */
+  int32_t word5;
+  int16_t seconds, minutes, hours, day, month, year;
+  int16_t value1, value2, value3;
+} TQILPictInfoRec;
+
+/* Type-specific picture information. The orientation code (0 to 3; 1 and 3 swap the
+ * thumbnail's width and height) lies at offset 8 of A and 36 of B and C. */
+typedef struct TQILPictInfoA {
+  int32_t word1;
+  int16_t value2, value3;
+  int32_t orientation;
+} TQILPictInfoA;
+typedef struct TQILPictInfoB { uint8_t bytes[67]; } TQILPictInfoB;
+typedef struct TQILPictInfoC { uint8_t bytes[161]; } TQILPictInfoC;
+enum { TQIL_ORIENTATION_BC = 36 };
+
+typedef struct TQILPreviewInfoRec {
+  int16_t values[2];
+  int32_t words[4];
+} TQILPreviewInfoRec;
+
 #pragma pack(pop)
 
 TQIL_STATIC_ASSERT(sizeof(TQILDriverRec) == 14, "TQILDriverRec size");
@@ -78,12 +127,88 @@ TQIL_STATIC_ASSERT(offsetof(TQILStatusRec, value10) == 38, "TQILStatusRec layout
 TQIL_STATIC_ASSERT(offsetof(TQILStatusRec, word2) == 40, "TQILStatusRec layout");
 TQIL_STATIC_ASSERT(offsetof(TQILStatusRec, word3) == 44, "TQILStatusRec layout");
 
+TQIL_STATIC_ASSERT(sizeof(TQILStatusA) == 10 && sizeof(TQILStatusB) == 56 && sizeof(TQILStatusC) == 50,
+                   "status record sizes");
+TQIL_STATIC_ASSERT(sizeof(TQILConfigRec) == 18, "TQILConfigRec size");
+TQIL_STATIC_ASSERT(sizeof(TQILConfigA) == 54 && sizeof(TQILConfigB) == 40 && sizeof(TQILConfigC) == 48,
+                   "configuration record sizes");
+TQIL_STATIC_ASSERT(sizeof(TQILImageProcRec) == 112, "TQILImageProcRec size");
+TQIL_STATIC_ASSERT(sizeof(TQILOutputWindowRec) == 16, "TQILOutputWindowRec size");
+TQIL_STATIC_ASSERT(offsetof(TQILOutputWindowRec, words) == 8, "TQILOutputWindowRec layout");
+TQIL_STATIC_ASSERT(sizeof(TQILPictInfoRec) == 46, "TQILPictInfoRec size");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, thumbwidth) == 2, "TQILPictInfoRec layout");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, thumbheight) == 4, "TQILPictInfoRec layout");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, spare) == 6, "TQILPictInfoRec layout");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, word1) == 8, "TQILPictInfoRec layout");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, picturesize) == 16, "TQILPictInfoRec layout");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, workingsize) == 20, "TQILPictInfoRec layout");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, word5) == 24, "TQILPictInfoRec layout");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, seconds) == 28, "TQILPictInfoRec layout");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, year) == 38, "TQILPictInfoRec layout");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, value3) == 44, "TQILPictInfoRec layout");
+TQIL_STATIC_ASSERT(sizeof(TQILPictInfoA) == 12 && offsetof(TQILPictInfoA, orientation) == 8, "TQILPictInfoA");
+TQIL_STATIC_ASSERT(sizeof(TQILPictInfoB) == 67 && sizeof(TQILPictInfoC) == 161, "picture record sizes");
+TQIL_STATIC_ASSERT(sizeof(TQILPreviewInfoRec) == 20 && offsetof(TQILPreviewInfoRec, words) == 4,
+                   "TQILPreviewInfoRec");
+
 TQIL_API int16_t TQIL_CALL TQILOpenDriver(uintptr_t value, TQILDriverRec* driver);
 TQIL_API int16_t TQIL_CALL TQILCloseDriver(TQILDriverRec* driver);
 TQIL_API int16_t TQIL_CALL TQILOpenCamera(TQILCameraRec* camera);
 TQIL_API int16_t TQIL_CALL TQILCloseCamera(TQILCameraRec* camera);
 TQIL_API int16_t TQIL_CALL TQILResetCamera(TQILCameraRec* camera);
 TQIL_API int16_t TQIL_CALL TQILGetStatus(TQILCameraRec* camera, TQILStatusRec* status, void* specific);
+
+TQIL_API int16_t TQIL_CALL TQILGetConfig(TQILCameraRec* camera, TQILConfigRec* config, void* specific);
+TQIL_API int16_t TQIL_CALL TQILSetConfig(TQILCameraRec* camera, TQILConfigRec* config, void* specific);
+TQIL_API int16_t TQIL_CALL TQILGetImageProcessing(TQILCameraRec* camera, TQILImageProcRec* settings);
+TQIL_API int16_t TQIL_CALL TQILSetImageProcessing(TQILCameraRec* camera, TQILImageProcRec* settings);
+TQIL_API int16_t TQIL_CALL TQILGetOutputWindow(TQILCameraRec* camera, TQILOutputWindowRec* window);
+TQIL_API int16_t TQIL_CALL TQILSetOutputWindow(TQILCameraRec* camera, TQILOutputWindowRec* window);
+TQIL_API int16_t TQIL_CALL TQILTakePicture(TQILCameraRec* camera, int32_t selector, int32_t flag, void* thumbnail,
+                                           TQILPictInfoRec* info, void* specific);
+TQIL_API int16_t TQIL_CALL TQILDeletePicture(TQILCameraRec* camera, int32_t selector, int32_t value1, int32_t value2);
+TQIL_API int16_t TQIL_CALL TQILCopyMemToCard(TQILCameraRec* camera, int32_t value1, int32_t value2);
+TQIL_API int16_t TQIL_CALL TQILGetCameraPictInfo(TQILCameraRec* camera, int32_t selector1, int32_t selector2,
+                                                 int32_t number, int32_t flag, void* thumbnail,
+                                                 TQILPictInfoRec* info, void* specific);
+TQIL_API int16_t TQIL_CALL TQILGetNativeCameraType(TQILCameraRec* camera, int32_t size, void* data, int32_t* type);
+TQIL_API int16_t TQIL_CALL TQILGetNativePictInfo(TQILCameraRec* camera, int32_t size, void* data, int32_t flag,
+                                                 void* thumbnail, TQILPictInfoRec* info, void* specific);
+TQIL_API int16_t TQIL_CALL TQILGetCameraPicture(TQILCameraRec* camera, int32_t selector1, int32_t selector2,
+                                                TQILPictInfoRec* info, int32_t size1, void* address1,
+                                                int32_t size2, void* address2);
+TQIL_API int16_t TQIL_CALL TQILGetNativePicture(TQILCameraRec* camera, int32_t selector1, int32_t selector2,
+                                                TQILPictInfoRec* info, int32_t size, void* address);
+TQIL_API int16_t TQIL_CALL TQILProcNativePicture(TQILCameraRec* camera, TQILPictInfoRec* info, int32_t size1,
+                                                 void* address1, int32_t size2, void* address2);
+TQIL_API int16_t TQIL_CALL TQILGetCameraPictureAsJPEG(TQILCameraRec* camera, int32_t selector1, int32_t selector2,
+                                                      TQILPictInfoRec* info, int32_t quality, int32_t* jpegsize,
+                                                      int32_t size1, void* address1, int32_t size2,
+                                                      void* address2);
+TQIL_API int16_t TQIL_CALL TQILProcNativePictureAsJPEG(TQILCameraRec* camera, TQILPictInfoRec* info, int32_t quality,
+                                                       int32_t* jpegsize, int32_t size1, void* address1,
+                                                       int32_t size2, void* address2);
+/* Draws a device-independent bitmap (rows bottom-up, padded to 4 bytes; 8 bits per point as
+ * a grey ramp) onto a device context; always returns 0. */
+TQIL_API int16_t TQIL_CALL TransferBitmap(int32_t reserved, void* dc, int32_t width, int32_t height,
+                                          int32_t bitcount, void* bits);
+TQIL_API int16_t TQIL_CALL TQILPreviewGetInfo(TQILCameraRec* camera, TQILPreviewInfoRec* info);
+TQIL_API int16_t TQIL_CALL TQILPreviewGetPicture(TQILCameraRec* camera, int32_t size1, void* address1,
+                                                 int32_t size2, void* address2);
+TQIL_API int16_t TQIL_CALL TQILPreviewStore(TQILCameraRec* camera, int32_t selector, int32_t flag, void* thumbnail,
+                                            TQILPictInfoRec* info, TQILPictInfoB* specific);
+TQIL_API int16_t TQIL_CALL TQILPreviewErase(TQILCameraRec* camera);
+TQIL_API int16_t TQIL_CALL TQILAlbumGetAvailable(TQILCameraRec* camera, uintptr_t value);
+TQIL_API int16_t TQIL_CALL TQILAlbumSetAvailable(TQILCameraRec* camera, uintptr_t value);
+TQIL_API int16_t TQIL_CALL TQILAlbumSetActive(TQILCameraRec* camera, int32_t album);
+TQIL_API int16_t TQIL_CALL TQILAlbumGetAllName(TQILCameraRec* camera, uintptr_t value1, uintptr_t value2);
+TQIL_API int16_t TQIL_CALL TQILAlbumErase(TQILCameraRec* camera, uintptr_t value, int32_t album);
+TQIL_API int16_t TQIL_CALL TQILAlbumChangeName(TQILCameraRec* camera, uintptr_t value1, int32_t album,
+                                               uintptr_t value2);
+TQIL_API int16_t TQIL_CALL TQILAlbumGetPictureName(TQILCameraRec* camera, uintptr_t value1, int32_t number,
+                                                   uintptr_t value2);
+TQIL_API int16_t TQIL_CALL TQILAlbumMoveImage(TQILCameraRec* camera, uintptr_t value, int32_t v1, int32_t v2,
+                                              int32_t v3);
 
 #ifdef __cplusplus
 }

@@ -3,6 +3,7 @@
 #ifndef TQSDK32_H
 #define TQSDK32_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 #if defined(_WIN32) || defined(__i386__)
@@ -37,6 +38,34 @@ typedef struct TQPictInfoC { uint8_t b[161]; } TQPictInfoC;
 typedef struct TQMemBlock { void* address; int32_t size, zero1, zero2; } TQMemBlock;
 typedef struct TQTransferExtra { int32_t zero1, zero2; } TQTransferExtra;
 typedef struct TQPreviewInfoRec { uint8_t b[20]; } TQPreviewInfoRec;
+
+#ifdef __cplusplus
+#define TQ_STATIC_ASSERT static_assert
+#else
+#define TQ_STATIC_ASSERT _Static_assert
+#endif
+#if defined(__i386__) || defined(_WIN32)
+#define TQ_WORD 4 /* an address takes one 32-bit word */
+#else
+#define TQ_WORD 8
+#endif
+TQ_STATIC_ASSERT(sizeof(TQDriverRec) == 20, "TQDriverRec size");
+TQ_STATIC_ASSERT(sizeof(TQCameraRec) == (TQ_WORD == 4 ? 28 : 40), "TQCameraRec size");
+TQ_STATIC_ASSERT(offsetof(TQCameraRec, area) == (TQ_WORD == 4 ? 12 : 16), "TQCameraRec layout");
+TQ_STATIC_ASSERT(sizeof(TQStatusRec) == 48, "TQStatusRec size");
+TQ_STATIC_ASSERT(sizeof(TQStatusA) == 12 && sizeof(TQStatusB) == 60 && sizeof(TQStatusC) == 58, "status sizes");
+TQ_STATIC_ASSERT(offsetof(TQConfigRec, text) == (TQ_WORD == 4 ? 20 : 24), "TQConfigRec layout");
+TQ_STATIC_ASSERT(sizeof(TQConfigRec) == (TQ_WORD == 4 ? 24 : 32), "TQConfigRec size");
+TQ_STATIC_ASSERT(sizeof(TQConfigA) == 66 && sizeof(TQConfigB) == 44 && sizeof(TQConfigC) == 52, "config sizes");
+TQ_STATIC_ASSERT(sizeof(TQImageProcRec) == 112 && sizeof(TQOutputWindowRec) == 16, "settings sizes");
+TQ_STATIC_ASSERT(offsetof(TQPictInfoRec, thumbnail) == 8, "TQPictInfoRec layout");
+TQ_STATIC_ASSERT(offsetof(TQPictInfoRec, word1) == (TQ_WORD == 4 ? 12 : 16), "TQPictInfoRec layout");
+TQ_STATIC_ASSERT(offsetof(TQPictInfoRec, value3) == (TQ_WORD == 4 ? 48 : 52), "TQPictInfoRec layout");
+TQ_STATIC_ASSERT(sizeof(TQPictInfoRec) == (TQ_WORD == 4 ? 52 : 56), "TQPictInfoRec size");
+TQ_STATIC_ASSERT(sizeof(TQPictInfoA) == 16 && sizeof(TQPictInfoB) == 67 && sizeof(TQPictInfoC) == 161,
+                 "picture record sizes");
+TQ_STATIC_ASSERT(sizeof(TQMemBlock) == (TQ_WORD == 4 ? 16 : 24), "TQMemBlock size");
+TQ_STATIC_ASSERT(sizeof(TQTransferExtra) == 8 && sizeof(TQPreviewInfoRec) == 20, "record sizes");
 
 TQ_API int16_t TQ_CALL TQOpenDriver(uintptr_t value, TQDriverRec* driver);
 TQ_API int16_t TQ_CALL TQCloseDriver(TQDriverRec* driver);
