@@ -1,0 +1,28 @@
+#include "camera/camera.h"
+
+#include <QAction>
+
+#include "albums/import_album.h"
+#include "app/main_window.h"
+#include "app/modal_seam.h"
+#include "camera/camera_setup.h"
+#include "camera/camera_window.h"
+
+namespace fotivo {
+
+void Impcam(Main& main, CameraWindow& window) {
+  if (openImportAlbum(main) < 0) return;
+  if (window.activate()) main.seam().showModal(window);
+}
+
+void installCamera(Main& main) {
+  // The bridge binding lives as long as the window; the download window is created once.
+  auto* bridge = new BridgeBinding;
+  auto* window = new CameraWindow(main, *bridge);
+  QObject::connect(window, &QObject::destroyed, [bridge] { delete bridge; });
+  QObject::connect(main.item("defcam"), &QAction::triggered, &main, [&main] { defcam(main); });
+  QObject::connect(main.item("Impcam"), &QAction::triggered, &main, [&main, window] { Impcam(main, *window); });
+  main.closeCameraSession = [window] { window->closeSession(); };
+}
+
+}  // namespace fotivo
