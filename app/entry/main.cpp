@@ -9,6 +9,7 @@
 
 #include "albums/albums.h"
 #include "app/main_window.h"
+#include "camera/camera.h"
 #include "app/modal_seam.h"
 #include "media/media.h"
 
@@ -42,6 +43,7 @@ int main(int argc, char* argv[]) {
 
   fotivo::Main main(seam);
   fotivo::installAlbums(main);
+  fotivo::installCamera(main);
   fotivo::installMedia(main);
   main.startup();
 
