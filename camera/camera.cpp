@@ -7,10 +7,15 @@
 #include "app/modal_seam.h"
 #include "camera/camera_setup.h"
 #include "camera/camera_window.h"
+#include "library/camera_settings.h"
 
 namespace fotivo {
 
 void Impcam(Main& main, CameraWindow& window) {
+  // Start-up reads five values of CAMERA.INI; the quality chosen in "Define Camera" is the sixth.
+  ProgramState& state = main.state();
+  if (const CameraSettingsFile file = loadcamerasettings(state.model.homedir); file.exists)
+    state.jpegquality = file.settings.jpegquality;
   if (openImportAlbum(main) < 0) return;
   if (window.activate()) main.seam().showModal(window);
 }
