@@ -8,9 +8,12 @@
 #include <system_error>
 
 #include "albums/albums.h"
+#include "albums/picture_ops.h"
+#include "albums/remote_libraries.h"
 #include "app/main_window.h"
 #include "camera/camera.h"
 #include "app/modal_seam.h"
+#include "media/import_disk.h"
 #include "media/media.h"
 
 namespace {
@@ -45,6 +48,9 @@ int main(int argc, char* argv[]) {
   fotivo::installAlbums(main);
   fotivo::installCamera(main);
   fotivo::installMedia(main);
+  fotivo::installRemoteLibraries(main);
+  fotivo::installPictureOps(main);
+  fotivo::installImportDisk(main);
   main.startup();
 
   // Used by the start-up benchmark only: end as soon as the window is on the screen.
