@@ -44,6 +44,11 @@ QGroupBox* captionFrame(QWidget* parent, const char* name, QRect place, const QS
   auto* frame = new QGroupBox(parent);
   frame->setObjectName(name);
   frame->setGeometry(place);
+  // The caption sits on the frame's top line, leaving the line below it for the comment.
+  frame->setStyleSheet(
+      "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+      "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left;"
+      " left: 8px; padding: 0 3px; }");
   setCaptionAccessible(frame, accessible);
   return frame;
 }

@@ -69,6 +69,9 @@ Outline::Outline(QWidget* parent) : QWidget(parent), view_(new View(this)) {
   // Selecting a row must never unfold its library behind the program's back.
   view_->setAutoScroll(false);
   view_->setIndentation(14);
+  // Names are short: the one column fills the narrow tree and a longer name is elided.
+  view_->header()->setStretchLastSection(true);
+  view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setFocusProxy(view_);
   connect(view_, &QTreeWidget::itemExpanded, this,
           [this](QTreeWidgetItem* item) { userExpanded(item, true); });

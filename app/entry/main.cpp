@@ -1,8 +1,6 @@
 // The fotivo program: the main window, every subsystem wired into it, started in the
 // directory named by the first argument or else in the current directory.
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -10,24 +8,12 @@
 #include "albums/albums.h"
 #include "albums/picture_ops.h"
 #include "albums/remote_libraries.h"
+#include "app/exit_when_shown.h"
 #include "app/main_window.h"
 #include "camera/camera.h"
 #include "app/modal_seam.h"
 #include "media/import_disk.h"
 #include "media/media.h"
-
-namespace {
-
-// Ends the program once the window has been painted for the first time.
-class ExitWhenShown : public QObject {
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-    return false;
-  }
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -54,7 +40,7 @@ int main(int argc, char* argv[]) {
   main.startup();
 
   // Used by the start-up benchmark only: end as soon as the window is on the screen.
-  ExitWhenShown exitWhenShown;
+  fotivo::ExitWhenShown exitWhenShown;
   if (qEnvironmentVariableIntValue("FOTIVO_EXIT_WHEN_SHOWN") == 1)
     main.installEventFilter(&exitWhenShown);
   main.show();

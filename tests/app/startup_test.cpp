@@ -8,6 +8,7 @@
 
 #include "app/main_window.h"
 #include "app/outline.h"
+#include "platform/twain/twain.h"
 #include "tests/support/widget_test.h"
 
 namespace fotivo::test {
@@ -123,6 +124,7 @@ TEST_P(MenuAvailabilityTest, SettingsFilesDecideEditPictureAndFromCamera) {
                              "cpixtoalbum", "setpicedit", "defcam", "About", "helpcontent"})
     EXPECT_TRUE(main.item(always)->isEnabled()) << always;
   EXPECT_FALSE(main.item("viewthumb")->isChecked());
+  EXPECT_EQ(main.menu("twainmenu")->menuAction()->isEnabled(), TWAIN_IsAvailable() == 1);
   EXPECT_TRUE(seam.shown.empty());
 }
 
