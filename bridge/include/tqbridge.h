@@ -56,21 +56,72 @@ typedef struct TQILStatusRec {
   int32_t word2, word3;
 } TQILStatusRec;
 
-/* Type-specific status records; their fields belong to the SDK. */
-typedef struct TQILStatusA { uint8_t bytes[10]; } TQILStatusA;
-typedef struct TQILStatusB { uint8_t bytes[56]; } TQILStatusB;
-typedef struct TQILStatusC { uint8_t bytes[50]; } TQILStatusC;
+/* Type-specific records: their meaning belongs to the SDK, so fields are named by their
+ * offset in the flat record. spare bytes are never read or written. */
+typedef struct TQILStatusA { int32_t at0; int16_t at4, at6, at8; } TQILStatusA;
+typedef struct TQILStatusB {
+  int32_t at0;
+  int16_t at4, at6;
+  int16_t values[18]; /* offsets 8 to 42 */
+  uint8_t block[12];
+} TQILStatusB;
+typedef struct TQILStatusC {
+  int32_t at0;
+  int16_t at4, at6, at8, at10;
+  int16_t values[13]; /* offsets 12 to 36 */
+  uint8_t block[12];
+} TQILStatusC;
 
 /* The general configuration: nine values, followed in the caller's memory by the text area
  * that the SDK fills or reads in place. */
 typedef struct TQILConfigRec {
   int16_t values[9];
 } TQILConfigRec;
-typedef struct TQILConfigA { uint8_t bytes[54]; } TQILConfigA;
-typedef struct TQILConfigB { uint8_t bytes[40]; } TQILConfigB;
-typedef struct TQILConfigC { uint8_t bytes[48]; } TQILConfigC;
+/* In the type-specific configuration, at2, at18, at32 to at38 and at44 of A, at20 and at38
+ * of B, at20, at40 and at42 of C are boolean: nonzero reaches the SDK as 1. */
+typedef struct TQILConfigA {
+  int16_t at0, at2;
+  int32_t at4, at8, at12;
+  uint8_t spare16[2];
+  int16_t at18;
+  int32_t at20, at24, at28;
+  int16_t at32, at34, at36, at38;
+  int32_t at40;
+  int16_t at44;
+  uint8_t spare46[2];
+  int32_t at48;
+  int16_t at52;
+} TQILConfigA;
+typedef struct TQILConfigB {
+  int16_t at0;
+  uint8_t spare2[2];
+  int32_t at4, at8, at12, at16;
+  int16_t at20;
+  uint8_t spare22[2];
+  int32_t at24;
+  int16_t at28, at30;
+  int32_t at32;
+  int16_t at36, at38;
+} TQILConfigB;
+typedef struct TQILConfigC {
+  int16_t at0, at2;
+  int32_t at4, at8, at12, at16;
+  int16_t at20;
+  uint8_t spare22[2];
+  int32_t at24;
+  int16_t at28, at30;
+  int32_t at32, at36;
+  int16_t at40, at42;
+  int32_t at44;
+} TQILConfigC;
 
-typedef struct TQILImageProcRec { uint8_t bytes[112]; } TQILImageProcRec;
+typedef struct TQILImageProcRec {
+  uint8_t spare[8];
+  int32_t at8, at12;
+  int16_t at16, at18; /* boolean */
+  int32_t at20;
+  int32_t words[22]; /* offsets 24 to 108 */
+} TQILImageProcRec;
 
 typedef struct TQILOutputWindowRec {
   int16_t values[4];
@@ -96,8 +147,52 @@ typedef struct TQILPictInfoA {
   int16_t value2, value3;
   int32_t orientation;
 } TQILPictInfoA;
-typedef struct TQILPictInfoB { uint8_t bytes[67]; } TQILPictInfoB;
-typedef struct TQILPictInfoC { uint8_t bytes[161]; } TQILPictInfoC;
+/* B and C also read as bytes; TQIL_ORIENTATION_BC is the orientation's offset in both. */
+#pragma pack(push, 1)
+typedef struct TQILPictInfoB {
+  union {
+    uint8_t bytes[67];
+    struct {
+      int32_t at0;
+      int16_t at4;
+      uint8_t spare6[2];
+      int32_t at8, at12, at16;
+      int16_t at20;
+      uint8_t spare22[2];
+      int32_t at24;
+      int16_t at28;
+      uint8_t spare30[2];
+      int32_t at32, orientation;
+      int16_t at40;
+      uint8_t spare42[2];
+      int32_t at44, at48;
+      int16_t at52, at54, at56;
+      uint8_t name[9];
+    };
+  };
+} TQILPictInfoB;
+typedef struct TQILPictInfoC {
+  union {
+    uint8_t bytes[161];
+    struct {
+      int32_t at0;
+      int16_t at4;
+      uint8_t spare6[2];
+      int32_t at8, at12, at16;
+      int16_t at20;
+      uint8_t spare22[2];
+      int32_t at24;
+      int16_t at28;
+      uint8_t spare30[2];
+      int32_t at32, orientation, at40, at44;
+      int16_t at48;
+      uint8_t spare50[6];
+      int32_t words[24]; /* offsets 56 to 148 */
+      uint8_t block[9];
+    };
+  };
+} TQILPictInfoC;
+#pragma pack(pop)
 enum { TQIL_ORIENTATION_BC = 36 };
 
 typedef struct TQILPreviewInfoRec {
@@ -129,9 +224,25 @@ TQIL_STATIC_ASSERT(offsetof(TQILStatusRec, word3) == 44, "TQILStatusRec layout")
 
 TQIL_STATIC_ASSERT(sizeof(TQILStatusA) == 10 && sizeof(TQILStatusB) == 56 && sizeof(TQILStatusC) == 50,
                    "status record sizes");
+TQIL_STATIC_ASSERT(offsetof(TQILStatusA, at8) == 8, "TQILStatusA layout");
+TQIL_STATIC_ASSERT(offsetof(TQILStatusB, values) == 8 && offsetof(TQILStatusB, block) == 44, "TQILStatusB layout");
+TQIL_STATIC_ASSERT(offsetof(TQILStatusC, values) == 12 && offsetof(TQILStatusC, block) == 38, "TQILStatusC layout");
 TQIL_STATIC_ASSERT(sizeof(TQILConfigRec) == 18, "TQILConfigRec size");
 TQIL_STATIC_ASSERT(sizeof(TQILConfigA) == 54 && sizeof(TQILConfigB) == 40 && sizeof(TQILConfigC) == 48,
                    "configuration record sizes");
+TQIL_STATIC_ASSERT(offsetof(TQILConfigA, spare16) == 16 && offsetof(TQILConfigA, at20) == 20 &&
+                       offsetof(TQILConfigA, at32) == 32 && offsetof(TQILConfigA, at44) == 44 &&
+                       offsetof(TQILConfigA, at48) == 48 && offsetof(TQILConfigA, at52) == 52,
+                   "TQILConfigA layout");
+TQIL_STATIC_ASSERT(offsetof(TQILConfigB, at20) == 20 && offsetof(TQILConfigB, at24) == 24 &&
+                       offsetof(TQILConfigB, at32) == 32 && offsetof(TQILConfigB, at38) == 38,
+                   "TQILConfigB layout");
+TQIL_STATIC_ASSERT(offsetof(TQILConfigC, at20) == 20 && offsetof(TQILConfigC, at36) == 36 &&
+                       offsetof(TQILConfigC, at42) == 42 && offsetof(TQILConfigC, at44) == 44,
+                   "TQILConfigC layout");
+TQIL_STATIC_ASSERT(offsetof(TQILImageProcRec, at8) == 8 && offsetof(TQILImageProcRec, at16) == 16 &&
+                       offsetof(TQILImageProcRec, at20) == 20 && offsetof(TQILImageProcRec, words) == 24,
+                   "TQILImageProcRec layout");
 TQIL_STATIC_ASSERT(sizeof(TQILImageProcRec) == 112, "TQILImageProcRec size");
 TQIL_STATIC_ASSERT(sizeof(TQILOutputWindowRec) == 16, "TQILOutputWindowRec size");
 TQIL_STATIC_ASSERT(offsetof(TQILOutputWindowRec, words) == 8, "TQILOutputWindowRec layout");
@@ -148,6 +259,15 @@ TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, year) == 38, "TQILPictInfoRec layou
 TQIL_STATIC_ASSERT(offsetof(TQILPictInfoRec, value3) == 44, "TQILPictInfoRec layout");
 TQIL_STATIC_ASSERT(sizeof(TQILPictInfoA) == 12 && offsetof(TQILPictInfoA, orientation) == 8, "TQILPictInfoA");
 TQIL_STATIC_ASSERT(sizeof(TQILPictInfoB) == 67 && sizeof(TQILPictInfoC) == 161, "picture record sizes");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoB, at20) == 20 && offsetof(TQILPictInfoB, at28) == 28 &&
+                       offsetof(TQILPictInfoB, orientation) == TQIL_ORIENTATION_BC &&
+                       offsetof(TQILPictInfoB, at40) == 40 && offsetof(TQILPictInfoB, at44) == 44 &&
+                       offsetof(TQILPictInfoB, at52) == 52 && offsetof(TQILPictInfoB, name) == 58,
+                   "TQILPictInfoB layout");
+TQIL_STATIC_ASSERT(offsetof(TQILPictInfoC, orientation) == TQIL_ORIENTATION_BC &&
+                       offsetof(TQILPictInfoC, at48) == 48 && offsetof(TQILPictInfoC, spare50) == 50 &&
+                       offsetof(TQILPictInfoC, words) == 56 && offsetof(TQILPictInfoC, block) == 152,
+                   "TQILPictInfoC layout");
 TQIL_STATIC_ASSERT(sizeof(TQILPreviewInfoRec) == 20 && offsetof(TQILPreviewInfoRec, words) == 4,
                    "TQILPreviewInfoRec");
 

@@ -21,23 +21,91 @@ extern "C" {
 #endif
 typedef struct TQDriverRec { int32_t driverword, cameratype, value1, value2, value3; } TQDriverRec;
 typedef struct TQCameraRec { TQDriverRec* driver; int32_t port, cameratype; uint8_t* area; int32_t cameraword, cameratype2, bitrate; } TQCameraRec;
-typedef struct TQStatusRec { uint8_t b[48]; } TQStatusRec;
-typedef struct TQStatusA { uint8_t b[12]; } TQStatusA;
-typedef struct TQStatusB { uint8_t b[60]; } TQStatusB;
-typedef struct TQStatusC { uint8_t b[58]; } TQStatusC;
+/* General status: the flat layout, naturally aligned. */
+typedef struct TQStatusRec {
+  int16_t seconds, minutes, hours, day, month, year;
+  int16_t value1, value2, value3;
+  int16_t gap;
+  int32_t word1;
+  int16_t pictures;
+  int16_t value4, value5, value6, value7, value8, value9, value10;
+  int32_t word2, word3;
+} TQStatusRec;
 typedef struct TQConfigRec { int16_t values[9]; int16_t gap; void* text; } TQConfigRec;
-typedef struct TQConfigA { uint8_t b[66]; } TQConfigA;
-typedef struct TQConfigB { uint8_t b[44]; } TQConfigB;
-typedef struct TQConfigC { uint8_t b[52]; } TQConfigC;
-typedef struct TQImageProcRec { uint8_t b[112]; } TQImageProcRec;
-typedef struct TQOutputWindowRec { uint8_t b[16]; } TQOutputWindowRec;
+typedef struct TQImageProcRec {
+  int32_t at0, at4, at8, at12, at16, at20; /* at0 and at12 are boolean words */
+  int32_t words[22];                       /* offsets 24 to 108 */
+} TQImageProcRec;
+typedef struct TQOutputWindowRec { int16_t values[4]; int32_t words[2]; } TQOutputWindowRec;
 typedef struct TQPictInfoRec { int16_t number, thumbwidth, thumbheight; void* thumbnail; int32_t word1, word2, picturesize, workingsize, word5; int16_t seconds, minutes, hours, day, month, year, value1, value2, value3; } TQPictInfoRec;
-typedef struct TQPictInfoA { uint8_t b[16]; } TQPictInfoA;
-typedef struct TQPictInfoB { uint8_t b[67]; } TQPictInfoB;
-typedef struct TQPictInfoC { uint8_t b[161]; } TQPictInfoC;
+typedef struct TQPreviewInfoRec { int16_t values[2]; int32_t words[4]; } TQPreviewInfoRec;
+
+/* The type-specific records of the camera types 100 (A), 101 (B) and 104 (C) hold no
+ * address and have one byte layout on every target; fields are named by their offset. */
+#pragma pack(push, 1)
+typedef struct TQStatusA { int32_t at0, at4; int16_t at8, at10; } TQStatusA;
+typedef struct TQStatusB {
+  int32_t at0, at4, at8;
+  int16_t values[18]; /* offsets 12 to 46 */
+  uint8_t block[12];
+} TQStatusB;
+typedef struct TQStatusC {
+  int32_t at0, at4, at8, at12, at16;
+  int16_t values[13]; /* offsets 20 to 44 */
+  uint8_t block[12];
+} TQStatusC;
+typedef struct TQConfigA {
+  int16_t at0;
+  uint8_t gap2[2];
+  int32_t at4, at8, at12, at16, at20, at24, at28, at32, at36, at40, at44, at48, at52, at56, at60;
+  int16_t at64;
+} TQConfigA;
+typedef struct TQConfigB {
+  int16_t at0;
+  uint8_t gap2[2];
+  int32_t at4, at8, at12, at16, at20, at24;
+  int16_t at28, at30;
+  int32_t at32;
+  int16_t at36;
+  uint8_t gap38[2];
+  int32_t at40;
+} TQConfigB;
+typedef struct TQConfigC {
+  int16_t at0, at2;
+  int32_t at4, at8, at12, at16, at20, at24;
+  int16_t at28, at30;
+  int32_t at32, at36, at40, at44, at48;
+} TQConfigC;
+typedef struct TQPictInfoA {
+  int32_t at0, at4;
+  int16_t at8;
+  uint8_t gap10[2];
+  int32_t orientation; /* 0 to 3; 1 and 3 swap the thumbnail's width and height */
+} TQPictInfoA;
+typedef struct TQPictInfoB {
+  int32_t at0, at4, at8, at12, at16, at20, at24;
+  int16_t at28;
+  uint8_t gap30[2];
+  int32_t at32, orientation;
+  int16_t at40;
+  uint8_t gap42[2];
+  int32_t at44, at48;
+  int16_t at52, at54, at56;
+  uint8_t name[9];
+} TQPictInfoB;
+typedef struct TQPictInfoC {
+  int32_t at0, at4, at8, at12, at16, at20, at24;
+  int16_t at28;
+  uint8_t gap30[2];
+  int32_t at32, orientation, at40, at44;
+  int16_t at48;
+  uint8_t gap50[6];
+  int32_t words[24]; /* offsets 56 to 148 */
+  uint8_t block[9];
+} TQPictInfoC;
+#pragma pack(pop)
 typedef struct TQMemBlock { void* address; int32_t size, zero1, zero2; } TQMemBlock;
 typedef struct TQTransferExtra { int32_t zero1, zero2; } TQTransferExtra;
-typedef struct TQPreviewInfoRec { uint8_t b[20]; } TQPreviewInfoRec;
 
 #ifdef __cplusplus
 #define TQ_STATIC_ASSERT static_assert
@@ -65,6 +133,25 @@ TQ_STATIC_ASSERT(sizeof(TQPictInfoRec) == (TQ_WORD == 4 ? 52 : 56), "TQPictInfoR
 TQ_STATIC_ASSERT(sizeof(TQPictInfoA) == 16 && sizeof(TQPictInfoB) == 67 && sizeof(TQPictInfoC) == 161,
                  "picture record sizes");
 TQ_STATIC_ASSERT(sizeof(TQMemBlock) == (TQ_WORD == 4 ? 16 : 24), "TQMemBlock size");
+TQ_STATIC_ASSERT(offsetof(TQStatusRec, word1) == 20 && offsetof(TQStatusRec, pictures) == 24 &&
+                     offsetof(TQStatusRec, word2) == 40, "TQStatusRec layout");
+TQ_STATIC_ASSERT(offsetof(TQStatusB, values) == 12 && offsetof(TQStatusB, block) == 48, "TQStatusB layout");
+TQ_STATIC_ASSERT(offsetof(TQStatusC, values) == 20 && offsetof(TQStatusC, block) == 46, "TQStatusC layout");
+TQ_STATIC_ASSERT(offsetof(TQConfigA, at4) == 4 && offsetof(TQConfigA, at60) == 60 && offsetof(TQConfigA, at64) == 64,
+                 "TQConfigA layout");
+TQ_STATIC_ASSERT(offsetof(TQConfigB, at28) == 28 && offsetof(TQConfigB, at36) == 36 && offsetof(TQConfigB, at40) == 40,
+                 "TQConfigB layout");
+TQ_STATIC_ASSERT(offsetof(TQConfigC, at28) == 28 && offsetof(TQConfigC, at48) == 48, "TQConfigC layout");
+TQ_STATIC_ASSERT(offsetof(TQImageProcRec, words) == 24, "TQImageProcRec layout");
+TQ_STATIC_ASSERT(offsetof(TQOutputWindowRec, words) == 8 && offsetof(TQPreviewInfoRec, words) == 4,
+                 "window and preview layout");
+TQ_STATIC_ASSERT(offsetof(TQPictInfoA, orientation) == 12, "TQPictInfoA layout");
+TQ_STATIC_ASSERT(offsetof(TQPictInfoB, at28) == 28 && offsetof(TQPictInfoB, orientation) == 36 &&
+                     offsetof(TQPictInfoB, at40) == 40 && offsetof(TQPictInfoB, at52) == 52 &&
+                     offsetof(TQPictInfoB, name) == 58, "TQPictInfoB layout");
+TQ_STATIC_ASSERT(offsetof(TQPictInfoC, orientation) == 36 && offsetof(TQPictInfoC, at48) == 48 &&
+                     offsetof(TQPictInfoC, words) == 56 && offsetof(TQPictInfoC, block) == 152, "TQPictInfoC layout");
+TQ_STATIC_ASSERT(offsetof(TQMemBlock, size) == TQ_WORD, "TQMemBlock layout");
 TQ_STATIC_ASSERT(sizeof(TQTransferExtra) == 8 && sizeof(TQPreviewInfoRec) == 20, "record sizes");
 
 TQ_API int16_t TQ_CALL TQOpenDriver(uintptr_t value, TQDriverRec* driver);
