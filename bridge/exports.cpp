@@ -17,9 +17,9 @@ int32_t half(int32_t value) { return int16_t(value); }
 TQMemBlock block(int32_t size, void* address) { return {address, size, 0, 0}; }
 
 // The caller's picture description as the SDK takes it, with no thumbnail address.
-TQPictInfoRec pictInfoIn(const TQILPictInfoRec* info) {
+TQPictInfoRec pictInfoIn(const TQILPictInfoRec& info) {
   TQPictInfoRec sdk{};
-  if (info) toSdk(pictInfoTable, info, &sdk);
+  toSdk(pictInfoTable, &info, &sdk);
   sdk.thumbnail = nullptr;
   return sdk;
 }
@@ -245,17 +245,18 @@ TQIL_API int16_t TQIL_CALL TQILGetNativePictInfo(TQILCameraRec* camera, int32_t 
   });
 }
 
-// Transfers: the data lands in the caller's buffers; the layer copies none of it.
+// Transfers: the data lands in the caller's buffers; the layer copies none of it. The picture
+// description and the JPEG size word are required like the buffers.
 
 TQIL_API int16_t TQIL_CALL TQILGetCameraPicture(TQILCameraRec* camera, int32_t selector1, int32_t selector2,
                                                 TQILPictInfoRec* info, int32_t size1, void* address1,
                                                 int32_t size2, void* address2) {
   if (!camera) return TQ_BadArgError;
   Session session(*camera);
-  if (!address1 || !address2) return TQ_BadArgError;
+  if (!info || !address1 || !address2) return TQ_BadArgError;
   TQMemBlock first = block(size1, address1), second = block(size2, address2);
   TQTransferExtra extra{};
-  TQPictInfoRec sdk = pictInfoIn(info);
+  TQPictInfoRec sdk = pictInfoIn(*info);
   const int16_t code = TQGetCameraPicture(&session.camera, selector1, half(selector2), &sdk, &first, &second, &extra);
   session.copyBack(*camera);
   return code;
@@ -265,10 +266,10 @@ TQIL_API int16_t TQIL_CALL TQILGetNativePicture(TQILCameraRec* camera, int32_t s
                                                 TQILPictInfoRec* info, int32_t size, void* address) {
   if (!camera) return TQ_BadArgError;
   Session session(*camera);
-  if (!address) return TQ_BadArgError;
+  if (!info || !address) return TQ_BadArgError;
   TQMemBlock native = block(size, address);
   TQTransferExtra extra{};
-  TQPictInfoRec sdk = pictInfoIn(info);
+  TQPictInfoRec sdk = pictInfoIn(*info);
   const int16_t code = TQGetNativePicture(&session.camera, selector1, half(selector2), &sdk, &native, &extra);
   session.copyBack(*camera);
   return code;
@@ -278,10 +279,10 @@ TQIL_API int16_t TQIL_CALL TQILProcNativePicture(TQILCameraRec* camera, TQILPict
                                                  void* address1, int32_t size2, void* address2) {
   if (!camera) return TQ_BadArgError;
   Session session(*camera);
-  if (!address1 || !address2) return TQ_BadArgError;
+  if (!info || !address1 || !address2) return TQ_BadArgError;
   TQMemBlock first = block(size1, address1), second = block(size2, address2);
   TQTransferExtra extra{};
-  TQPictInfoRec sdk = pictInfoIn(info);
+  TQPictInfoRec sdk = pictInfoIn(*info);
   const int16_t code = TQProcNativePicture(&session.camera, &sdk, &first, &second, &extra);
   session.copyBack(*camera);
   return code;
@@ -293,10 +294,10 @@ TQIL_API int16_t TQIL_CALL TQILGetCameraPictureAsJPEG(TQILCameraRec* camera, int
                                                       void* address2) {
   if (!camera) return TQ_BadArgError;
   Session session(*camera);
-  if (!jpegsize || !address1 || !address2) return TQ_BadArgError;
+  if (!info || !jpegsize || !address1 || !address2) return TQ_BadArgError;
   TQMemBlock source = block(size1, address1), jpeg = block(size2, address2);
   TQTransferExtra extra{};
-  TQPictInfoRec sdk = pictInfoIn(info);
+  TQPictInfoRec sdk = pictInfoIn(*info);
   int32_t size = 0;
   const int16_t code = TQGetCameraPictureAsJPEG(&session.camera, selector1, half(selector2), &sdk, quality, &size,
                                                 &source, &jpeg, &extra);
@@ -310,10 +311,10 @@ TQIL_API int16_t TQIL_CALL TQILProcNativePictureAsJPEG(TQILCameraRec* camera, TQ
                                                        int32_t size2, void* address2) {
   if (!camera) return TQ_BadArgError;
   Session session(*camera);
-  if (!jpegsize || !address1 || !address2) return TQ_BadArgError;
+  if (!info || !jpegsize || !address1 || !address2) return TQ_BadArgError;
   TQMemBlock source = block(size1, address1), jpeg = block(size2, address2);
   TQTransferExtra extra{};
-  TQPictInfoRec sdk = pictInfoIn(info);
+  TQPictInfoRec sdk = pictInfoIn(*info);
   int32_t size = 0;
   const int16_t code = TQProcNativePictureAsJPEG(&session.camera, &sdk, quality, &size, &source, &jpeg, &extra);
   session.copyBack(*camera);

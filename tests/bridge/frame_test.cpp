@@ -76,5 +76,35 @@ TEST_F(BridgeTest, SixteenBitValuesAndFlagsReachTheSdkAsDefined) {
   EXPECT_EQ(last().values[6], 0);
 }
 
+TEST_F(BridgeTest, DriverExportsConvertTheDriverRecordBothWays) {
+  TQILDriverRec driver{};
+  driver.driverword = driver.cameratype = 100;
+  driver.value3 = -2;
+  fake().driverValue = 0x12345;
+  const int16_t version = 256;
+  ASSERT_EQ(TQILOpenDriver(reinterpret_cast<uintptr_t>(&version), &driver), 0);
+  EXPECT_EQ(last().values, (std::vector<int64_t>{int64_t(reinterpret_cast<uintptr_t>(&version))}))
+      << "the value passes unchanged";
+  TQDriverRec received;
+  std::memcpy(&received, last().driver.data(), sizeof received);
+  EXPECT_EQ(received.driverword, 100);
+  EXPECT_EQ(received.cameratype, 100);
+  EXPECT_EQ(received.value3, -2);
+  EXPECT_EQ(driver.value1, 0x2345);
+
+  fake().code = -1001;
+  fake().driverValue = 7;
+  EXPECT_EQ(TQILCloseDriver(&driver), -1001);
+  EXPECT_EQ(driver.value1, 7) << "copied back whatever the SDK answered";
+}
+
+TEST_F(BridgeTest, StatusWithoutOutputRecordsStillCallsAndCopiesBack) {
+  fake().cameraType = 101;
+  EXPECT_EQ(TQILGetStatus(&camera, nullptr, nullptr), 0);
+  EXPECT_EQ(last().function, "GetStatus");
+  EXPECT_TRUE(last().specificPassed) << "the SDK gets its type record even when the caller wants none";
+  EXPECT_EQ(camera.driver.cameratype, 101);
+}
+
 }  // namespace
 }  // namespace tqbridge::test

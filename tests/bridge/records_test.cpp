@@ -129,5 +129,33 @@ TEST_F(BridgeTest, ImageProcessingPairsItsWordsOutOfOrder) {
   EXPECT_EQ(last().function, "GetOutputWindow");
 }
 
+TEST_F(BridgeTest, SettingsGoInAsTheirTablesSay) {
+  auto settings = marked<TQILImageProcRec>(0);
+  settings.at8 = 8;
+  settings.at12 = 12;
+  settings.at16 = -3;  // a boolean: nonzero arrives as 1
+  settings.at18 = 0;
+  settings.words[21] = 108;
+  ASSERT_EQ(TQILSetImageProcessing(&camera, &settings), 0);
+  TQImageProcRec sent;
+  std::memcpy(&sent, last().general.data(), sizeof sent);
+  EXPECT_EQ(sent.at0, 1);
+  EXPECT_EQ(sent.at4, 12);
+  EXPECT_EQ(sent.at8, 8);
+  EXPECT_EQ(sent.at12, 0);
+  EXPECT_EQ(sent.words[21], 108);
+  EXPECT_EQ(TQILSetImageProcessing(&camera, nullptr), TQ_BadArgError);
+  EXPECT_EQ(fake().calls.size(), 1u);
+
+  // Without a type record, or for a type without one, the SDK gets null in its place.
+  TQILConfigRec config{};
+  TQILConfigC specific{};
+  ASSERT_EQ(TQILSetConfig(&camera, &config, nullptr), 0);
+  EXPECT_FALSE(last().specificPassed);
+  setType(105);
+  ASSERT_EQ(TQILSetConfig(&camera, &config, &specific), 0);
+  EXPECT_FALSE(last().specificPassed);
+}
+
 }  // namespace
 }  // namespace tqbridge::test

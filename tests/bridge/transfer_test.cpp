@@ -42,9 +42,18 @@ TEST_F(BridgeTest, NativeTransfersRefuseMissingBuffers) {
   EXPECT_EQ(TQILGetNativePicture(&camera, 1, -1, &info, 8, nullptr), TQ_BadArgError);
   EXPECT_EQ(TQILProcNativePicture(&camera, &info, 8, buffer, 8, nullptr), TQ_BadArgError);
   EXPECT_EQ(TQILGetNativeCameraType(&camera, 8, nullptr, &type), TQ_BadArgError);
+  // The picture description and the JPEG size word are required like the buffers.
+  int32_t size = 0;
+  EXPECT_EQ(TQILGetNativePicture(&camera, 1, -1, nullptr, 8, buffer), TQ_BadArgError);
+  EXPECT_EQ(TQILGetCameraPicture(&camera, 1, -1, nullptr, 8, buffer, 8, buffer), TQ_BadArgError);
+  EXPECT_EQ(TQILProcNativePictureAsJPEG(&camera, nullptr, 1, &size, 8, buffer, 8, buffer), TQ_BadArgError);
+  EXPECT_EQ(TQILProcNativePictureAsJPEG(&camera, &info, 1, nullptr, 8, buffer, 8, buffer), TQ_BadArgError);
   EXPECT_TRUE(fake().calls.empty());
-  EXPECT_EQ(TQILGetNativeCameraType(&camera, 8, buffer, &type), 0);
-  EXPECT_EQ(type, 101);
+
+  fake().code = -1010;
+  EXPECT_EQ(TQILGetNativeCameraType(&camera, 8, buffer, &type), -1010);
+  EXPECT_EQ(type, 101) << "the type word is stored whatever the SDK answered";
+  EXPECT_EQ(last().sizes, (std::vector<int32_t>{8}));
 }
 
 TEST_F(BridgeTest, PreviewWorksWithTheSecondModelOnly) {
@@ -62,6 +71,24 @@ TEST_F(BridgeTest, PreviewWorksWithTheSecondModelOnly) {
   auto info = marked<TQILPreviewInfoRec>();
   EXPECT_EQ(TQILPreviewGetInfo(&camera, &info), 0);
   EXPECT_EQ(raw(&info)[19], fakePattern(19));
+}
+
+TEST_F(BridgeTest, PreviewStoreDescribesThePictureWithRecordB) {
+  setType(101);
+  uint8_t thumbnail[16];
+  auto info = marked<TQILPictInfoRec>();
+  auto specific = marked<TQILPictInfoB>();
+  ASSERT_EQ(TQILPreviewStore(&camera, 3, 9, thumbnail, &info, &specific), 0);
+  EXPECT_EQ(std::vector<int64_t>(last().values.begin() + 5, last().values.end()), (std::vector<int64_t>{3, 1}));
+  EXPECT_EQ(last().addresses[1], reinterpret_cast<uintptr_t>(thumbnail));
+  EXPECT_EQ(last().specific.size(), sizeof(TQPictInfoB));
+  EXPECT_EQ(raw(&info)[0], fakePattern(0));
+  EXPECT_EQ(specific.name[8], fakePattern(66));
+  EXPECT_EQ(raw(&specific)[42], 0xEE);
+
+  setType(100);
+  EXPECT_EQ(TQILPreviewStore(&camera, 3, 1, thumbnail, &info, &specific), TQ_CameraFunctionNotSupported);
+  EXPECT_EQ(fake().calls.size(), 1u);
 }
 
 TEST_F(BridgeTest, AlbumValuesPassStraightThrough) {
