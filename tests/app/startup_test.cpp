@@ -109,11 +109,11 @@ TEST_P(MenuAvailabilityTest, SettingsFilesDecideEditPictureAndFromCamera) {
   EXPECT_EQ(main.item("editpix")->isEnabled(), a.picedit);
   EXPECT_EQ(main.state().editorpath, a.picedit ? "/usr/bin/editor" : "");
   EXPECT_EQ(main.item("Impcam")->isEnabled(), a.camera);
-  const TQILCameraRec& session = main.state().camsession;
-  EXPECT_EQ(session.port, a.camera ? 3 : 0);
-  EXPECT_EQ(session.cameratype, a.camera ? 104 : 0);
-  EXPECT_EQ(session.cameratype2, a.camera ? 101 : 0);
-  EXPECT_EQ(session.bitrate, a.camera ? 96 : 0);
+  const TQILCameraRec& session = main.state().camsession;  // packed: compare copies
+  EXPECT_EQ(int{session.port}, a.camera ? 3 : 0);
+  EXPECT_EQ(int{session.cameratype}, a.camera ? 104 : 0);
+  EXPECT_EQ(int{session.cameratype2}, a.camera ? 101 : 0);
+  EXPECT_EQ(int{session.bitrate}, a.camera ? 96 : 0);
   EXPECT_EQ(main.state().imgformat, a.camera ? 1 : 0);
   EXPECT_EQ(main.state().jpegquality, 0) << "the sixth field is not read at start-up";
 

@@ -48,3 +48,9 @@ void writeFile(const std::filesystem::path& file, const std::string& bytes) {
 }
 
 }  // namespace fotivo::test
+
+// The system's font configuration library keeps a cache for the life of the process, which
+// leak checks would otherwise report for every widget test. Weak: a test may give its own.
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
+  return "leak:libfontconfig.so\n";
+}
