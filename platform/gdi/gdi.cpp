@@ -1,9 +1,14 @@
 #include "platform/gdi/gdi.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 #include <vector>
+
+namespace {
+constexpr uint64_t maxPoints = uint64_t(1) << 26;
+}
 
 struct GdiMemory {
   std::vector<unsigned char> bytes;
@@ -60,14 +65,23 @@ BOOL DeleteDC(HDC dc) {
 
 HBITMAP CreateDIBitmap(HDC, const BITMAPINFOHEADER* header, DWORD init, const void* bits, const BITMAPINFO* info,
                        unsigned) {
-  if (!header || header->biWidth <= 0 || header->biHeight == 0 || header->biCompression != BI_RGB) return nullptr;
+  if (!header || header->biWidth <= 0 || header->biHeight == 0 || header->biHeight == INT32_MIN ||
+      header->biCompression != BI_RGB)
+    return nullptr;
+  // Larger bitmaps than a device could show are refused, as a display driver would.
+  if (uint64_t(header->biWidth) * uint64_t(std::abs(header->biHeight)) > maxPoints) return nullptr;
   const int bitcount = header->biBitCount;
   if (bitcount != 8 && bitcount != 24 && bitcount != 32) return nullptr;
   auto* bitmap = new (std::nothrow) GdiBitmap;
   if (!bitmap) return nullptr;
   bitmap->width = header->biWidth;
   bitmap->height = std::abs(header->biHeight);
-  bitmap->pixels.assign(size_t(bitmap->width) * size_t(bitmap->height), 0xFF000000u);
+  try {
+    bitmap->pixels.assign(size_t(bitmap->width) * size_t(bitmap->height), 0xFF000000u);
+  } catch (const std::bad_alloc&) {  // a bitmap too large to hold is not created
+    delete bitmap;
+    return nullptr;
+  }
   if (!(init & CBM_INIT) || !bits) return bitmap;
 
   const size_t stride = (size_t(bitmap->width) * size_t(bitcount) / 8 + 3) & ~size_t(3);

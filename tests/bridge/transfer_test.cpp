@@ -1,4 +1,6 @@
 // Transfers, the preview gate, the camera's albums and the bitmap drawing.
+#include <cstdint>
+#include <tuple>
 #include <vector>
 
 #include "platform/gdi/gdi.h"
@@ -125,6 +127,20 @@ TEST(TransferBitmap, ATwentyFourBitPictureArrivesInItsColours) {
   EXPECT_EQ(pixels[0], 0xFF0000FFu);
   EXPECT_EQ(pixels[1], 0xFFFF0000u);
   EXPECT_EQ(TransferBitmap(0, nullptr, 2, 1, 24, const_cast<uint8_t*>(bits.data())), 0) << "no context, no drawing";
+}
+
+TEST(TransferBitmap, ABitmapThatCannotBeMadeIsNotDrawn) {
+  std::vector<uint32_t> pixels(4, 0);
+  HDC dc = GdiCreateSurfaceDC(pixels.data(), 2, 2);
+  uint8_t bits[8] = {};
+  for (const auto& [width, height, bitcount] : {std::tuple{2, 2, 16}, {0, 2, 24}, {2, INT32_MIN, 24},
+                                                {1 << 20, 1 << 20, 24}})
+    EXPECT_EQ(TransferBitmap(0, dc, width, height, bitcount, bits), 0);
+  EXPECT_EQ(pixels, std::vector<uint32_t>(4, 0));
+  // Only the low 16 bits of the bit count count: this is an 8-bit picture of grey 0.
+  EXPECT_EQ(TransferBitmap(0, dc, 2, 2, 8 + (1 << 16), bits), 0);
+  EXPECT_EQ(pixels, std::vector<uint32_t>(4, 0xFF000000u));
+  DeleteDC(dc);
 }
 
 }  // namespace
