@@ -1,6 +1,7 @@
 // Creating remote libraries on a drive that is a temporary directory, and attaching them from
 // the list of known libraries or through a search.
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -179,6 +180,16 @@ TEST_F(RemoteTest, SearchAttachesOnlyADirectoryHoldingLIBIDXIDX) {
   search((drive / "FOUND").string());
   EXPECT_EQ(treeNames(), (std::vector<std::string>{"Main", "TEMP", "FOUND", "TEMP"}));
   EXPECT_FALSE(listform(*main).Command1()->isVisibleTo(&listform(*main)));
+}
+
+TEST(Drives, HomeComesFirstAndTheSystemsOwnMountsAreLeftOut) {
+  const std::vector<std::string> all = drives();
+  ASSERT_FALSE(all.empty());
+  EXPECT_EQ(all.front(), QDir::homePath().toStdString());
+  for (const std::string& path : all)
+    for (const std::string system : {"/", "/proc", "/sys", "/dev", "/run"}) EXPECT_NE(path, system);
+  EXPECT_TRUE(isdriveroot(all.front() + "/"));
+  EXPECT_FALSE(isdriveroot(all.front() + "/ARCHIVE"));
 }
 
 }  // namespace
