@@ -71,6 +71,13 @@ std::set<fs::path> listedFiles(const std::string& dir) {
   return listed;
 }
 
+// Keeps the positions that the program holds on the same entries after entries from pos on
+// moved by one place (by +1 after an insertion, -1 after a removal at pos).
+void shiftPositions(Model& model, int pos, int by) {
+  for (int* held : {&model.curalbum, &model.actlib, &model.actlibhdr})
+    if (*held >= pos) *held += by;
+}
+
 }  // namespace
 
 int libraryheader(const Model& model, int pos) {
@@ -122,10 +129,10 @@ void Addcat(Main& main) {
     return;
   }
   insertentry(model, hdr + 1, {false, name, dialog.comment(), dir});
-  if (model.curalbum > hdr) ++model.curalbum;
+  shiftPositions(model, hdr + 1, 1);
   if (!main.savelib(model.libdir + libidxname, hdr)) {
     removeentry(model, hdr + 1);
-    if (model.curalbum > hdr) --model.curalbum;
+    shiftPositions(model, hdr + 1, -1);
     fs::remove(dir, error);
   }
   main.catrefresh();
@@ -187,6 +194,7 @@ void delcat(Main& main) {
 
   const int hdr = libraryheader(model, album);
   removeentry(model, album);
+  shiftPositions(model, album + 1, -1);
   model.curalbum = hdr;
   model.albumdir.clear();
   model.piccount = 0;

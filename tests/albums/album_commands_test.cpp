@@ -81,12 +81,31 @@ TEST_F(AlbumsTest, AFullListRefusesANewAlbumBeforeTheDialog) {
 }
 
 TEST_F(AlbumsTest, AfterAnImportTheCommandsUseTheTempAlbumsLibrary) {
+  fs::create_directories(libraryDir() / "OTHER" / "TEMP");
+  const std::string other = (libraryDir() / "OTHER").string();
+  writeFile(libraryDir() / "OTHER" / "LIBIDX.IDX",
+            record(true, "OTHER", "", other) + record(false, "TEMP", " Work in process", other + "/TEMP"));
   start();
-  model().actlib = 1;  // an import opened TEMP
+  ASSERT_TRUE(main->loadlib(other + "/LIBIDX.IDX"));
+  main->catrefresh();
+  model().actlib = 1;  // an import opened Main's TEMP
   confirmDialog("NEW");
   Addcat(*main);
   EXPECT_EQ(model().liblist[1].name, "NEW");
   EXPECT_EQ(model().liblist[2].name, "TEMP");
+  EXPECT_EQ(model().actlib, 2) << "still names the TEMP album";
+
+  // Deleting an album above TEMP must not leave the active library pointing at OTHER.
+  main->catagory()->setExpanded(1, true);
+  seam.answer(ModalSeam::Answer::Ok);
+  delcat(*main);
+  EXPECT_EQ(model().actlib, 1);
+  confirmDialog("LAST");
+  Addcat(*main);
+  EXPECT_EQ(model().liblist[1].name, "LAST");
+  EXPECT_EQ(model().liblist[1].dir, path("LAST"));
+  EXPECT_EQ(readFile(fs::path(other) / "LIBIDX.IDX"),
+            record(true, "OTHER", "", other) + record(false, "TEMP", " Work in process", other + "/TEMP"));
 }
 
 TEST_F(AlbumsTest, EditThenCancelWritesNothing) {

@@ -94,6 +94,19 @@ TEST_F(StripTest, AClickNeverSelectsARowBeyondTheList) {
   EXPECT_EQ(main->pics()->currentRow(), -1);
 }
 
+TEST_F(StripTest, AMissingOrUnreadableThumbnailLeavesItsCellEmpty) {
+  open(3);
+  writeFile(libraryDir() / "PICS" / "P2.THB", "not a bitmap");
+  std::filesystem::remove(libraryDir() / "PICS" / "P3.THB");
+  main->item("viewthumb")->trigger();
+  main->item("viewthumb")->trigger();  // shown again: page 1 is loaded anew
+  const auto pixmap = [&](int c) { return static_cast<QLabel*>(grid()->cellWidget(0, c))->pixmap(); };
+  EXPECT_FALSE(pixmap(1).isNull());
+  EXPECT_TRUE(pixmap(2).isNull());
+  EXPECT_TRUE(pixmap(3).isNull());
+  EXPECT_EQ(caption(3), "P3");
+}
+
 TEST_F(StripTest, TheRightButtonPopsUpThePictureMenuAndKeepsTheSelection) {
   open(7);
   main->show();
