@@ -73,6 +73,29 @@ TEST_F(AcquireTest, AFailedScanLeavesTempOpenAndAddsNothing) {
   EXPECT_TRUE(seam.modals.empty());
 }
 
+TEST_F(AcquireTest, ACancelledDialogKeepsTheFilesAndASecondScanGetsItsOwnName) {
+  seam.onModal([](QDialog& dialog) { static_cast<Addcatfm&>(dialog).addcancel()->click(); });
+  Aquire(*main);
+  const std::string first = main->state().stampname;
+  EXPECT_EQ(main->state().model.piccount, 0);
+  EXPECT_FALSE(fs::exists(libraryDir() / "TEMP" / "PHOTOIDX.IDX"));
+  const QImage thumb(QString::fromStdString(path("TEMP/" + first + ".bmp")));
+  EXPECT_FALSE(thumb.isNull());
+  EXPECT_LE(thumb.width(), 101) << "the thumbnail replaced the scan";
+  EXPECT_TRUE(fs::exists(libraryDir() / "TEMP" / (first + ".JPG")));
+
+  seam.onModal([](QDialog& dialog) {
+    auto& form = static_cast<Addcatfm&>(dialog);
+    form.addname()->setText("SECOND");
+    form.addcatbt()->click();
+  });
+  Aquire(*main);
+  ASSERT_EQ(main->state().model.piccount, 1);
+  EXPECT_NE(main->state().stampname, first);
+  EXPECT_EQ(main->state().model.piclist[1].imagefile, path("TEMP/" + main->state().stampname + ".JPG"));
+  EXPECT_TRUE(fs::exists(libraryDir() / "TEMP" / (first + ".JPG"))) << "the earlier scan was replaced";
+}
+
 TEST_F(AcquireTest, TheSourceIsChosenFromTheList) {
   seam.onModal([](QDialog& dialog) {
     auto& sources = *static_cast<SourceDialog&>(dialog).sources();
