@@ -97,9 +97,11 @@ bool scan(const SaneLibrary& sane, SANE_Handle device, int& width, int& height, 
     std::vector<std::uint8_t> data;
     if (!readFrame(sane, device, data)) return false;
     const int depth = parameters.depth;
-    if (parameters.bytes_per_line <= 0 || parameters.pixels_per_line <= 0 ||
-        (depth != 1 && depth != 8 && depth != 16))
-      return false;
+    if (parameters.pixels_per_line <= 0 || (depth != 1 && depth != 8 && depth != 16)) return false;
+    // A line must hold every sample the conversion below reads.
+    const int channels = parameters.format == SANE_FRAME_RGB ? 3 : 1;
+    const long long needed = (static_cast<long long>(parameters.pixels_per_line) * channels * depth + 7) / 8;
+    if (parameters.bytes_per_line < needed) return false;
     const int lines = int(data.size() / std::size_t(parameters.bytes_per_line));
     if (lines <= 0) return false;
     if (rgb.empty()) {
