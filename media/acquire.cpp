@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/modal_seam.h"
 #include "library/import_target.h"
+#include "media/problems_message.h"
 #include "platform/twain/twain.h"
 
 namespace fotivo {
@@ -31,6 +32,7 @@ SourceDialog::SourceDialog(QWidget* parent) : QDialog(parent), sources_(new QLis
 }
 
 void seltwain(Main& main) {
+  Problems problems;
   TWAIN_SelectImageSource([&main](const std::vector<ScanSource>& sources, int current) {
     if (sources.empty()) {
       main.seam().message("No scanner was found.", "Select source");
@@ -41,7 +43,8 @@ void seltwain(Main& main) {
     dialog.sources()->setCurrentRow(std::max(current, 0));
     main.seam().showModal(dialog);
     return dialog.result() == QDialog::Accepted ? dialog.sources()->currentRow() : -1;
-  });
+  }, &problems);
+  tellproblems(main.seam(), problems);
 }
 
 void Aquire(Main& main) {

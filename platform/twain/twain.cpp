@@ -38,13 +38,13 @@ std::string& rememberedSource() {
   return source;
 }
 
-void rememberSource(const std::string& name) {
+Problems rememberSource(const std::string& name) {
   rememberedSource() = name;
   const std::string file = sourceFile();
-  if (file.empty()) return;
+  if (file.empty()) return {};
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(file).parent_path(), error);
-  writefileatomic(file, RecordWriter().text(name).endrecord().data());
+  return writefileatomic(file, RecordWriter().text(name).endrecord().data());
 }
 
 // Asks the device for colour where it offers a choice of mode; a device without one scans
@@ -156,14 +156,15 @@ std::string chosenSource() { return rememberedSource(); }
 
 int TWAIN_IsAvailable() { return fotivo::saneLibrary() ? 1 : 0; }
 
-int TWAIN_SelectImageSource(const fotivo::SourceChooser& chooser) {
+int TWAIN_SelectImageSource(const fotivo::SourceChooser& chooser, fotivo::Problems* problems) {
   const std::vector<fotivo::ScanSource> sources = fotivo::scanSources();
   int current = -1;
   for (std::size_t i = 0; i < sources.size(); ++i)
     if (sources[i].name == fotivo::chosenSource()) current = int(i);
   const int choice = chooser(sources, current);
   if (choice < 0 || choice >= int(sources.size())) return 1;
-  fotivo::rememberSource(sources[std::size_t(choice)].name);
+  fotivo::Problems kept = fotivo::rememberSource(sources[std::size_t(choice)].name);
+  if (problems) *problems = std::move(kept);
   return 0;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "library/model.h"
+
 namespace fotivo {
 
 // A SANE device as the user sees it in the list of sources.
@@ -28,8 +30,9 @@ std::string chosenSource();
 // 1 when SANE loads and initialises, else 0.
 int TWAIN_IsAvailable();
 // Lets the user choose the source through chooser; the choice is kept for this run and, in
-// the user's configuration directory, for the next. Answers 0 when a source was chosen.
-int TWAIN_SelectImageSource(const fotivo::SourceChooser& chooser);
+// the user's configuration directory, for the next. Answers 0 when a source was chosen;
+// problems, when given, receives what kept the choice from being saved for the next run.
+int TWAIN_SelectImageSource(const fotivo::SourceChooser& chooser, fotivo::Problems* problems = nullptr);
 // Scans one page in colour from the chosen source, or else the first, and writes it to path
 // as a 24-bit Windows bitmap. 0 on success; nonzero when no image was written.
 int TWAIN_AcquireToFilename(const std::string& path);

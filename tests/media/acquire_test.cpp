@@ -105,6 +105,22 @@ TEST_F(AcquireTest, TheSourceIsChosenFromTheList) {
   });
   seltwain(*main);
   EXPECT_EQ(chosenSource(), "test:1");
+  EXPECT_TRUE(seam.messages().empty());
+}
+
+TEST_F(AcquireTest, AChoiceThatCannotBeSavedHoldsForThisRunAndIsReported) {
+  // A file where the configuration directory should be.
+  const fs::path blocked = libraryDir() / "blocked";
+  writeFile(blocked, "");
+  ::setenv("XDG_CONFIG_HOME", blocked.c_str(), 1);
+  seam.onModal([](QDialog& dialog) {
+    static_cast<SourceDialog&>(dialog).sources()->setCurrentRow(1);
+    dialog.accept();
+  });
+  seltwain(*main);
+  EXPECT_EQ(chosenSource(), "test:1");
+  ASSERT_EQ(seam.messages().size(), 1u);
+  EXPECT_TRUE(seam.messages()[0].contains("SCANNER.INI")) << seam.messages()[0].toStdString();
 }
 
 }  // namespace
