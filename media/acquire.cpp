@@ -50,11 +50,12 @@ void seltwain(Main& main) {
 void Aquire(Main& main) {
   ProgramState& state = main.state();
   Model& model = state.model;
+  state.stampname = stampname();
   const int temp = openImportAlbum(main);
   if (temp < 0 || !roomForPicture(main, "Twain Import")) return;
   // The import album's own directory: an attached library's TEMP keeps its pictures itself.
   const std::string dir = model.liblist[temp].dir;
-  state.stampname = uniquename(dir, stampname(), {"bmp", "JPG"});
+  state.stampname = uniquename(dir, state.stampname, {"bmp", "JPG"});
   const std::string scanbmp = dir + "/" + state.stampname + ".bmp";
   const std::string scanjpg = dir + "/" + state.stampname + ".JPG";
   if (TWAIN_AcquireToFilename(scanbmp) != 0) return;
