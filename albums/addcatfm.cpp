@@ -1,6 +1,7 @@
 #include "albums/addcatfm.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMetaObject>
@@ -49,6 +50,16 @@ QChar forbidden(const QString& text) {
   return QChar(0);
 }
 
+// Fits a label's text into the width the dialog gives it: the desktop's font may be wider
+// than the one the layout was drawn for, so the font steps down a little rather than cutting
+// the text off.
+void fitText(QLabel* label) {
+  QFont font = label->parentWidget()->font();
+  while (font.pointSizeF() > 7 && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  label->setFont(font);
+}
+
 }  // namespace
 
 Addcatfm::Addcatfm(Main& main)
@@ -95,6 +106,7 @@ Addcatfm::Addcatfm(Main& main)
   addname_->setAccessibleName("Name");
   addcomt_->setAccessibleName(commentLabel->text());
   picture1_->setAccessibleName("Picture");
+  fitText(commentLabel);
 
   connect(addcomt_, &QPlainTextEdit::textChanged, this, &Addcatfm::limitComment);
   connect(addcatbt_, &QPushButton::clicked, this, &Addcatfm::confirm);
@@ -121,6 +133,7 @@ void Addcatfm::prepare(int mode) {
   if (look.picture == Picture::scan && !convertScan()) return;
 
   label1_->setText(look.label);
+  fitText(label1_);
   addname_->setEnabled(look.nameEnabled);
   addname_->setAccessibleName(look.label);
   addcatbt_->setText(look.button);
