@@ -94,7 +94,7 @@ void Drivefm::create() {
   if (!state.dlgok) return hide();
 
   const std::string c = dialog.comment();
-  if (reportproblems(main_, createlibrary(p, n, c), "Create library"))
+  if (main_.report(createlibrary(p, n, c), "Create library"))
     addremote(model, remoteentry(d, n, c));
   hide();
 }

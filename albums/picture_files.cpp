@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QListWidget>
-#include <QStringList>
 #include <QTableWidget>
 #include <filesystem>
 #include <fstream>
@@ -52,14 +51,6 @@ bool samefilecontent(const std::string& a, const std::string& b) {
       return false;
   }
   return first.eof() && second.eof();
-}
-
-bool reportproblems(Main& main, const Problems& problems, const QString& title) {
-  if (problems.empty()) return true;
-  QStringList lines;
-  for (const FileProblem& problem : problems) lines << QString::fromStdString(problem.message);
-  main.seam().message(lines.join("\n\n"), title, ModalSeam::Buttons::Ok, ModalSeam::Icon::Exclamation);
-  return false;
 }
 
 void showfirstpicture(Main& main) {

@@ -17,8 +17,6 @@ Problems writethumbnail(const QImage& image, const std::string& path);
 bool samefilecontent(const std::string& a, const std::string& b);
 
 class Main;
-// Tells the user of file problems in one message box; true when there were none.
-bool reportproblems(Main& main, const Problems& problems, const QString& title);
 
 // After the picture list was rebuilt: the first picture selected and, with the strip shown,
 // the strip redrawn from page 1 with the caption cell of column 1 selected.

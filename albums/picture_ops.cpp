@@ -85,7 +85,7 @@ void delpix(Main& main) {
     Problems problems;
     for (const std::string& file : picturefiles(picture))
       for (FileProblem& problem : removefile(file)) problems.push_back(std::move(problem));
-    reportproblems(main, problems, "Delete picture");
+    main.report(problems, "Delete picture");
     // Files already gone do not keep the record; a picture file that is still there does.
     std::error_code error;
     if (!std::filesystem::exists(picture.imagefile, error)) {
@@ -153,7 +153,7 @@ void cpixtoalbum(Main& main) {
                                  t + "/" + filepart(picture.thumbfile)});
   if (problems.empty()) return;
   for (const std::string& file : created) removefile(file);
-  reportproblems(main, problems, copytitle);
+  main.report(problems, copytitle);
 }
 
 void installPictureOps(Main& main) {

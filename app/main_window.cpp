@@ -237,11 +237,11 @@ void Main::startup() {
   if (TWAIN_IsAvailable() == 1) menu("twainmenu")->menuAction()->setEnabled(true);
 }
 
-bool Main::report(const Problems& problems) {
+bool Main::report(const Problems& problems, const QString& title) {
   if (problems.empty()) return true;
   QStringList lines;
   for (const FileProblem& problem : problems) lines << text(problem.message);
-  seam_.message(lines.join("\n\n"), tr("File problem"), ModalSeam::Buttons::Ok,
+  seam_.message(lines.join("\n\n"), title, ModalSeam::Buttons::Ok,
                 ModalSeam::Icon::Exclamation);
   return false;
 }

@@ -88,6 +88,9 @@ class Main : public QMainWindow {
   bool remoteload();
   bool saveremote();
 
+  // Tells the user of file problems in one message box under title; true when there were none.
+  bool report(const Problems& problems, const QString& title = QStringLiteral("File problem"));
+
   // Rebuild the album tree from liblist and the picture list from piclist.
   void catrefresh();
   void picrefresh();
@@ -111,7 +114,6 @@ class Main : public QMainWindow {
  private:
   void buildControls();
   void buildMenus();
-  bool report(const Problems& problems);
   bool quit();  // the Exit confirmation; true when the program ends
   void collapseEntry();
 

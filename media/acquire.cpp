@@ -10,7 +10,6 @@
 #include "app/main_window.h"
 #include "app/modal_seam.h"
 #include "library/import_target.h"
-#include "media/problems_message.h"
 #include "platform/twain/twain.h"
 
 namespace fotivo {
@@ -44,7 +43,7 @@ void seltwain(Main& main) {
     main.seam().showModal(dialog);
     return dialog.result() == QDialog::Accepted ? dialog.sources()->currentRow() : -1;
   }, &problems);
-  tellproblems(main.seam(), problems);
+  main.report(problems);
 }
 
 void Aquire(Main& main) {

@@ -7,7 +7,6 @@
 #include "library/editor_settings.h"
 #include "library/paths.h"
 #include "media/media.h"
-#include "media/problems_message.h"
 #include "media/selected_picture.h"
 
 namespace fotivo {
@@ -40,7 +39,7 @@ void setpicedit(Main& main) {
     return;
   }
   state.editorpath = path.toStdString();
-  tellproblems(main.seam(), saveeditorsettings(state.model.homedir, state.editorpath));
+  main.report(saveeditorsettings(state.model.homedir, state.editorpath));
   main.item("editpix")->setEnabled(true);
 }
 

@@ -9,7 +9,6 @@
 #include "library/atomic_file.h"
 #include "library/paths.h"
 #include "media/media.h"
-#include "media/problems_message.h"
 #include "media/selected_picture.h"
 
 namespace fotivo {
@@ -51,7 +50,7 @@ void exportpix(Main& main) {
   const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   // Written whole beside the target and renamed over it, so a file that is replaced is never
   // left half written.
-  tellproblems(seam, writefileatomic(target, bytes));
+  main.report(writefileatomic(target, bytes));
 }
 
 }  // namespace fotivo

@@ -86,7 +86,7 @@ void importfile(Main& main, const std::string& d) {
   if (t.empty()) return;
   // 7. and 8. The picture, its thumbnail and its record.
   const picentry picture{dialog.name(), dialog.comment(), d + "/" + t, importthumbname(d, t)};
-  if (!reportproblems(main, storeimport(state.importsrc, picture.imagefile, dialog.picture(), picture.thumbfile),
+  if (!main.report(storeimport(state.importsrc, picture.imagefile, dialog.picture(), picture.thumbfile),
                       "Import Picture"))
     return;
   model.piclist[++model.piccount] = picture;
